@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Sets up, builds (Release) and starts Tovrin in its working directory (~/Tovrin).
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+"$here/scripts/deps.sh"
+cmake -S "$here" -B "$here/build-release" -DCMAKE_BUILD_TYPE=Release -DTOVRIN_BUILD_TESTS=OFF -DTOVRIN_BUILD_BENCH=OFF >/dev/null
+cmake --build "$here/build-release" --target tovrin -j2
+workdir="${TOVRIN_HOME:-$HOME/Tovrin}"
+mkdir -p "$workdir"
+cd "$workdir"
+exec "$here/build-release/src/tovrin"

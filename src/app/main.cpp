@@ -1,0 +1,14 @@
+#include <QApplication>
+
+#include "app/windows.h"
+#include "history/Unit_RK_main.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Tovrin");
+  AppWindows w = createAppWindows();
+  w.main->showMaximized();
+  const int rc = QApplication::exec();
+  delete w.main;
+  return rc;
+}

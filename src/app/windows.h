@@ -1,0 +1,15 @@
+#pragma once
+// Creates the long-lived windows in their start-up order and wires the
+// commands of the main window to them.
+class TForm_rk_main;
+class TForm_rk_help;
+class Trpt;
+
+struct AppWindows {
+  TForm_rk_main* main = nullptr;
+  TForm_rk_help* help = nullptr;
+  Trpt* rpt = nullptr;
+};
+
+// The main window owns every other window; deleting it deletes them all.
+AppWindows createAppWindows();

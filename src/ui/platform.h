@@ -1,0 +1,104 @@
+#pragma once
+// The seams between the windows and the desktop: every message box, file
+// dialog, clipboard use, print preview, modal showing, clock reading and the
+// working directory go through these small interfaces, so tests can replace
+// them (a message box that answers from a script, a fixed today).
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+namespace ui {
+
+enum class Icon { Information, Warning, Error };
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+class MessageBox {
+ public:
+  virtual ~MessageBox() = default;
+  virtual Answer show(QWidget* parent, Icon icon, const QString& text, Buttons buttons) = 0;
+};
+
+class SaveFileDialog {
+ public:
+  virtual ~SaveFileDialog() = default;
+  // Returns the chosen file, or nothing when the user cancels. `filter` is in
+  // the "description|pattern" form the captions use.
+  virtual std::optional<QString> getSaveFileName(QWidget* parent, const QString& title,
+                                                 const QString& defaultExt, const QString& filter) = 0;
+};
+
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  virtual void setText(const QString& text) = 0;
+};
+
+class PrintPreview {
+ public:
+  virtual ~PrintPreview() = default;
+  // Shows a printable report of the lines with a preview; `paint` draws the
+  // report onto the printer the preview (or the print) uses.
+  virtual void preview(QWidget* parent, const QStringList& lines,
+                       const std::function<void(QPrinter*)>& paint) = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual QDate today() const = 0;
+  virtual QDateTime now() const = 0;
+};
+
+class WorkingDirectory {
+ public:
+  virtual ~WorkingDirectory() = default;
+  virtual std::filesystem::path path() const = 0;
+};
+
+// Shows a window modally: the desktop runs its own event loop until the
+// window closes; tests only show it and return, then drive it.
+class ModalRunner {
+ public:
+  virtual ~ModalRunner() = default;
+  virtual int exec(QDialog* dialog) = 0;
+};
+
+struct Platform {
+  MessageBox* messages = nullptr;
+  SaveFileDialog* saveDialog = nullptr;
+  Clipboard* clipboard = nullptr;
+  PrintPreview* printPreview = nullptr;
+  Clock* clock = nullptr;
+  WorkingDirectory* workDir = nullptr;
+  ModalRunner* modal = nullptr;
+};
+
+// The platform in use; the desktop implementations until replaced.
+Platform& platform();
+// Installs another platform (tests); returns the previous one.
+Platform setPlatform(const Platform& p);
+
+// Short-hands used all over the windows.
+Answer message(QWidget* parent, Icon icon, const QString& text, Buttons buttons = Buttons::Ok);
+QDate today();
+QDateTime now();
+std::filesystem::path workDir();
+int execModal(QDialog* dialog);
+
+// The standard message shown when a text does not read as an integer; the
+// handler that asked stops afterwards.
+void showInvalidInteger(QWidget* parent, const QString& text);
+// Reads an integer the way the number boxes are read; shows the standard
+// message and returns nothing when the text is not one.
+std::optional<int> readInteger(QWidget* parent, const QString& text);
+
+}  // namespace ui

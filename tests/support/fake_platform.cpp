@@ -1,0 +1,57 @@
+#include "support/fake_platform.h"
+
+#include <QPrinter>
+
+namespace testing_support {
+
+ui::Answer FakeMessages::show(QWidget*, ui::Icon icon, const QString& text, ui::Buttons buttons) {
+  shown.push_back({icon, text, buttons});
+  if (!script.empty()) {
+    ui::Answer a = script.front();
+    script.pop_front();
+    return a;
+  }
+  return buttons == ui::Buttons::YesNo ? ui::Answer::Yes : ui::Answer::Ok;
+}
+
+QStringList FakeMessages::texts() const {
+  QStringList out;
+  for (const auto& s : shown) out << s.text;
+  return out;
+}
+
+std::optional<QString> FakeSaveDialog::getSaveFileName(QWidget*, const QString& t, const QString& ext,
+                                                       const QString& f) {
+  ++calls;
+  title = t;
+  defaultExt = ext;
+  filter = f;
+  return answer;
+}
+
+void FakePrintPreview::preview(QWidget*, const QStringList& l, const std::function<void(QPrinter*)>& paint) {
+  ++calls;
+  lines = l;
+  if (!pdf.empty()) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    paint(&printer);
+  }
+}
+
+int ShowOnlyModal::exec(QDialog* d) {
+  d->show();
+  shown.emplace_back(d);
+  return 0;
+}
+
+FakePlatform::FakePlatform() {
+  workDir.dir = tmp.path();
+  previous_ = ui::setPlatform(
+      ui::Platform{&messages, &saveDialog, &clipboard, &printPreview, &clock, &workDir, &modal});
+}
+
+FakePlatform::~FakePlatform() { ui::setPlatform(previous_); }
+
+}  // namespace testing_support

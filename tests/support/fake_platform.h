@@ -1,0 +1,95 @@
+#pragma once
+// Test doubles for every desktop seam, installed together for one test.
+#include <QDialog>
+#include <QPointer>
+#include <deque>
+#include <vector>
+
+#include "support/temp_dir.h"
+#include "ui/platform.h"
+
+namespace testing_support {
+
+// Answers from a script (Yes/Ok once the script runs out) and records every text.
+class FakeMessages : public ui::MessageBox {
+ public:
+  struct Shown {
+    ui::Icon icon;
+    QString text;
+    ui::Buttons buttons;
+  };
+  ui::Answer show(QWidget* parent, ui::Icon icon, const QString& text, ui::Buttons buttons) override;
+
+  std::deque<ui::Answer> script;
+  std::vector<Shown> shown;
+  QStringList texts() const;
+};
+
+class FakeSaveDialog : public ui::SaveFileDialog {
+ public:
+  std::optional<QString> getSaveFileName(QWidget*, const QString& title, const QString& defaultExt,
+                                         const QString& filter) override;
+  std::optional<QString> answer;  // the file "chosen"; nothing = cancel
+  int calls = 0;
+  QString title, defaultExt, filter;
+};
+
+class FakeClipboard : public ui::Clipboard {
+ public:
+  void setText(const QString& t) override { text = t; ++copies; }
+  QString text;
+  int copies = 0;
+};
+
+// Records the lines and really paints the report into a PDF, so the drawing
+// code runs under test.
+class FakePrintPreview : public ui::PrintPreview {
+ public:
+  void preview(QWidget*, const QStringList& lines, const std::function<void(QPrinter*)>& paint) override;
+  QStringList lines;
+  int calls = 0;
+  std::filesystem::path pdf;  // set to render into this file
+};
+
+class FixedClock : public ui::Clock {
+ public:
+  QDate today() const override { return now_.date(); }
+  QDateTime now() const override { return now_; }
+  QDateTime now_{QDate(2026, 12, 10), QTime(9, 30, 0)};
+};
+
+class FixedDir : public ui::WorkingDirectory {
+ public:
+  std::filesystem::path path() const override { return dir; }
+  std::filesystem::path dir;
+};
+
+// Shows the window without a nested event loop and returns at once, so the
+// test can drive it.
+class ShowOnlyModal : public ui::ModalRunner {
+ public:
+  int exec(QDialog* d) override;
+  std::vector<QPointer<QDialog>> shown;
+};
+
+// Installs all doubles for its lifetime, with a fresh working directory.
+class FakePlatform {
+ public:
+  FakePlatform();
+  ~FakePlatform();
+  const std::filesystem::path& dir() const { return tmp.path(); }
+
+  TempDir tmp;
+  FakeMessages messages;
+  FakeSaveDialog saveDialog;
+  FakeClipboard clipboard;
+  FakePrintPreview printPreview;
+  FixedClock clock;
+  FixedDir workDir;
+  ShowOnlyModal modal;
+
+ private:
+  ui::Platform previous_;
+};
+
+}  // namespace testing_support
