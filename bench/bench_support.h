@@ -1,9 +1,13 @@
 #pragma once
-// A working directory holding a copy of a real history, for the benchmarks.
+// Working data for the benchmarks: a copy of a real history, loaded.
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
+
+#include "core/history/draw_table.h"
+#include "core/pillars/period.h"
 
 namespace bench {
 
@@ -24,5 +28,23 @@ class DataDir {
  private:
   std::filesystem::path path_;
 };
+
+// The real Big Lotto history (2,163 draws), loaded once.
+inline const tovrin::DrawHistory& bigLotto() {
+  static const tovrin::DrawHistory h = [] {
+    DataDir dir(tovrin::kBigLottoFile);
+    tovrin::DrawHistory hist(dir.path());
+    hist.fullReload("2026/12/10");
+    return hist;
+  }();
+  return h;
+}
+
+// The analyzer's default WorkingPeriod on it: 2009/01/01 to 2026/12/10.
+inline const std::vector<std::string>& defaultPeriodLines() {
+  static const std::vector<std::string> lines =
+      tovrin::dateRangeQuery(bigLotto().table, {2009, 1, 1}, {2026, 12, 10}).lines;
+  return lines;
+}
 
 }  // namespace bench
