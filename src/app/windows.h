@@ -4,11 +4,13 @@
 class TForm_rk_main;
 class TForm_rk_help;
 class Trpt;
+class TForm_tovrin;
 
 struct AppWindows {
   TForm_rk_main* main = nullptr;
   TForm_rk_help* help = nullptr;
   Trpt* rpt = nullptr;
+  TForm_tovrin* tovrin = nullptr;
 };
 
 // The main window owns every other window; deleting it deletes them all.

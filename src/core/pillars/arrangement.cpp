@@ -1,0 +1,122 @@
+#include "core/pillars/arrangement.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace tovrin {
+
+std::vector<std::string> get_allno_selected(std::vector<std::string> selected, const PeriodMasks& period, int k) {
+  std::sort(selected.begin(), selected.end());
+  const int n = static_cast<int>(selected.size());
+  std::vector<std::string> out;
+  auto add = [&](const std::string& combo) {
+    char count[8];
+    std::snprintf(count, sizeof count, "%03d", period.chkBingo(combo));
+    out.push_back(count + combo);
+  };
+  if (k == 2) {
+    for (int i = 0; i < n; ++i)
+      for (int j = i + 1; j < n; ++j) add(selected[i] + selected[j]);
+  } else if (k == 3) {
+    for (int i = 0; i < n; ++i)
+      for (int j = i + 1; j < n; ++j)
+        for (int l = j + 1; l < n; ++l) add(selected[i] + selected[j] + selected[l]);
+  }
+  std::sort(out.begin(), out.end(), std::greater<>());
+  return out;
+}
+
+BallRankingResult rankBalls(const std::vector<std::string>& scored, int k) {
+  BallRankingResult r;
+  std::array<int, 50> weights{};
+  for (int b = 1; b <= 49; ++b) weights[b] = b;
+  for (const auto& s : scored) {
+    const std::string balls = s.substr(3);
+    const std::string count = s.substr(0, 3);
+    r.comboLines.push_back(balls + "  " + count);
+    const int c = std::stoi(count);
+    if (c <= 0) continue;
+    for (int i = 0; i < k; ++i) {
+      const int b = std::stoi(balls.substr(2 * i, 2));
+      if (b >= 1 && b <= 49) weights[b] += 100 * c;
+    }
+  }
+  std::vector<int> sorted(weights.begin() + 1, weights.end());
+  std::sort(sorted.begin(), sorted.end(), std::greater<>());
+  for (int w : sorted)
+    if (w > 100) {
+      r.weights.push_back(w);
+      char ball[4];
+      std::snprintf(ball, sizeof ball, "%02d", w % 100);
+      r.ranking.push_back(ball);
+    }
+  return r;
+}
+
+void writeRanking(std::array<std::string, 50>& ballRanking, const std::vector<std::string>& ranking) {
+  for (std::size_t i = 0; i < ranking.size() && i + 1 < ballRanking.size(); ++i) ballRanking[i + 1] = ranking[i];
+}
+
+bool CHK_PPNO_Double(const std::vector<std::vector<std::string>>& pillars, const std::string& ball) {
+  for (const auto& p : pillars)
+    if (std::find(p.begin(), p.end(), ball) != p.end()) return true;
+  return false;
+}
+
+std::vector<std::vector<std::string>> PPNO_Arrange(const std::vector<int>& sizes,
+                                                   const std::vector<std::string>& scoredPairs,
+                                                   const std::vector<std::string>& scoredTriples,
+                                                   const std::array<std::string, 50>& ballRanking,
+                                                   const std::vector<std::string>& selected) {
+  const int n = static_cast<int>(selected.size());
+  auto isSelected = [&](const std::string& b) { return std::find(selected.begin(), selected.end(), b) != selected.end(); };
+  std::vector<std::string> order;
+  for (int i = 1; i <= n && i < static_cast<int>(ballRanking.size()); ++i)
+    if (isSelected(ballRanking[i]) && std::find(order.begin(), order.end(), ballRanking[i]) == order.end())
+      order.push_back(ballRanking[i]);
+  std::vector<std::string> rest;
+  for (const auto& b : selected)
+    if (std::find(order.begin(), order.end(), b) == order.end()) rest.push_back(b);
+  std::sort(rest.begin(), rest.end());
+  order.insert(order.end(), rest.begin(), rest.end());
+
+  // Slots are filled in place; an empty text is an empty slot.
+  std::vector<std::vector<std::string>> pillars(sizes.size());
+  for (std::size_t p = 0; p < sizes.size(); ++p) pillars[p].assign(std::max(0, sizes[p]), std::string());
+  auto placed = [&](const std::string& b) { return CHK_PPNO_Double(pillars, b); };
+
+  std::size_t next = 0;
+  for (std::size_t p = 0; p < sizes.size(); ++p)
+    if (sizes[p] == 1 && next < order.size()) pillars[p][0] = order[next++];
+
+  auto fillFrom = [&](const std::vector<std::string>& scored, int k, std::size_t p) {
+    for (auto it = scored.rbegin(); it != scored.rend(); ++it) {
+      std::vector<std::string> balls;
+      for (int i = 0; i < k; ++i) balls.push_back(it->substr(3 + 2 * i, 2));
+      if (std::none_of(balls.begin(), balls.end(), placed)) {
+        for (int i = 0; i < k; ++i) pillars[p][i] = balls[i];
+        return;
+      }
+    }
+  };
+  for (std::size_t p = 0; p < sizes.size(); ++p)
+    if (sizes[p] >= 3) fillFrom(scoredTriples, 3, p);
+  for (std::size_t p = 0; p < sizes.size(); ++p)
+    if (sizes[p] == 2) fillFrom(scoredPairs, 2, p);
+
+  for (int v = 0; v < 12; ++v)
+    for (std::size_t p = 0; p < sizes.size(); ++p) {
+      if (sizes[p] <= v || !pillars[p][v].empty()) continue;
+      for (const auto& b : order)
+        if (!placed(b)) {
+          pillars[p][v] = b;
+          break;
+        }
+    }
+
+  for (auto& p : pillars) std::sort(p.begin(), p.end());
+  return pillars;
+}
+
+}  // namespace tovrin

@@ -1,0 +1,56 @@
+// 電腦排定號碼: the automatic pillar arrangement and its two rankings.
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "core/pillars/arrangement.h"
+#include "pillars/Unit_tovrin.h"
+#include "ui/platform.h"
+#include "ui/text.h"
+
+using ui::qs;
+
+namespace {
+
+void showRanking(QPlainTextEdit* list, QPlainTextEdit* weights, const tovrin::BallRankingResult& r) {
+  ui::setMemoLines(list, r.comboLines);
+  QStringList w;
+  for (int v : r.weights) w << QString::number(v);
+  ui::setMemoLines(weights, w);
+}
+
+}  // namespace
+
+void TForm_tovrin::Button24Click() {
+  ui::setMemoLines(MM_2, QStringList{QStringLiteral("計算中...")});
+  scoredPairs_ = tovrin::get_allno_selected(sel_.selected(), tovrin::PeriodMasks(workingPeriod()), 2);
+  const auto r = tovrin::rankBalls(scoredPairs_, 2);
+  showRanking(MM_2, M2, r);
+  tovrin::writeRanking(ballRanking_, r.ranking);
+}
+
+void TForm_tovrin::Button25Click() {
+  ui::setMemoLines(MM3_2, QStringList{QStringLiteral("計算中...")});
+  scoredTriples_ = tovrin::get_allno_selected(sel_.selected(), tovrin::PeriodMasks(workingPeriod()), 3);
+  const auto r = tovrin::rankBalls(scoredTriples_, 3);
+  showRanking(MM3_2, M3, r);
+  tovrin::writeRanking(ballRanking_, r.ranking);
+}
+
+void TForm_tovrin::Button19Click() {
+  if (sel_.count < 5 || sel_.count > tovrin::kMaxSelected) {
+    ui::message(this, ui::Icon::Warning, QStringLiteral("本分析所選的號碼必須是５～３６個，請重新選擇後再操作本功能"));
+    PageC->setCurrentIndex(2);
+    return;
+  }
+  if (sel_.count != layout_.total) {
+    ui::message(this, ui::Icon::Warning, QStringLiteral("立柱的號碼數與上面所選的不相同"));
+    return;
+  }
+  Button20->click();
+  findChild<QPushButton*>("Button24")->click();
+  findChild<QPushButton*>("Button25")->click();
+  const std::vector<int> sizes(layout_.sizes.begin(), layout_.sizes.begin() + layout_.count);
+  loadPillars(tovrin::PPNO_Arrange(sizes, scoredPairs_, scoredTriples_, ballRanking_, sel_.selected()));
+  PillarMemos[1]->setFocus();
+  findChild<QPushButton*>("Button26")->click();
+}

@@ -1,0 +1,59 @@
+// Pages 4 and 5: the pillar verification (彩柱驗證) and the
+// continuous-combination verification (連碰驗證).
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "pillars/Unit_tovrin.h"
+#include "ui/platform.h"
+#include "ui/text.h"
+
+using ui::qs;
+
+void TForm_tovrin::Button26Click() {
+  const auto pillars = pillarsAsChecked();
+  const auto period = workingPeriod();
+  auto lines = ui::memoStdLines(Memo2);
+  // Annotate as many lines of this page's copy as the period has.
+  const std::size_t n = std::min(period.size(), lines.size());
+  const std::vector<std::string> plain(lines.begin(), lines.begin() + n);
+  const auto v = tovrin::verifyPillars(pillars, plain);
+  std::copy(v.annotated.begin(), v.annotated.end(), lines.begin());
+  hitTotals_ = v.totals;
+  const auto report = tovrin::pillarReport({periodCaption_, pillars, bets_, hitTotals_});
+  lines.insert(lines.end(), report.begin(), report.end());
+  ui::setMemoLines(Memo2, lines);
+  PageC->setCurrentIndex(4);
+}
+
+void TForm_tovrin::Button27Click() {
+  for (int p = 1; p <= layout_.count; ++p) {
+    if (ui::memoLines(PillarMemos[p]).size() > tovrin::kPillarSlots) {
+      ui::message(this, ui::Icon::Warning,
+                  QStringLiteral("第%1柱的號碼超過12個，每柱最多12碼，請減少號碼後再驗證").arg(p));
+      return;
+    }
+  }
+  Button20->click();
+  for (int p = 1; p <= layout_.count; ++p) {
+    const QStringList typed = ui::memoLines(PillarMemos[p]);
+    for (int j = 0; j < typed.size(); ++j) layout_.balls[p - 1][j] = ui::ss(typed[j]);
+  }
+  findChild<QPushButton*>("Button26")->click();
+}
+
+void TForm_tovrin::Button9Click() {
+  const int n = sel_.count;
+  if (n < 2 || n > tovrin::kMaxSelected) {
+    ui::message(this, ui::Icon::Warning, QStringLiteral("本分析所選的號碼必須是2-36 請重新選擇後再操作本功能"));
+    PageC->setCurrentIndex(2);
+    return;
+  }
+  const auto selected = sel_.selected();
+  const auto v = tovrin::verifyLenpon(selected, workingPeriod(), cb_detail->isChecked());
+  auto lines = ui::memoStdLines(Memo3);
+  for (std::size_t k = 0; k < v.annotated.size() && k < lines.size(); ++k) lines[k] = v.annotated[k];
+  const auto report = tovrin::lenponReport(periodCaption_, selected, v.totals);
+  lines.insert(lines.end(), report.begin(), report.end());
+  ui::setMemoLines(Memo3, lines);
+}

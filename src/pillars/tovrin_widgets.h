@@ -1,0 +1,60 @@
+#pragma once
+// Control factories for the analyzer's pages: every control gets its name
+// and caption in one call.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+
+namespace tovrin_ui {
+
+inline QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  return b;
+}
+
+inline QLabel* label(QWidget* parent, const char* name, const QString& text = QString()) {
+  auto* l = new QLabel(text, parent);
+  if (name) l->setObjectName(name);
+  return l;
+}
+
+inline QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, bool checked = false) {
+  auto* c = new QCheckBox(caption, parent);
+  c->setObjectName(name);
+  c->setChecked(checked);
+  return c;
+}
+
+inline QComboBox* combo(QWidget* parent, const char* name, const QStringList& items, const QString& text,
+                        bool editable = true) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(name);
+  c->setEditable(editable);
+  c->addItems(items);
+  c->setCurrentText(text);
+  return c;
+}
+
+inline QStringList numbers(int from, int to) {
+  QStringList l;
+  for (int i = from; i <= to; ++i) l << QString::number(i);
+  return l;
+}
+
+// A result memo: read-write text, no wrapping, fixed-width font.
+inline QPlainTextEdit* memo(QWidget* parent, const char* name) {
+  auto* m = new QPlainTextEdit(parent);
+  m->setObjectName(name);
+  m->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QFont f(QStringLiteral("Noto Sans Mono CJK TC"));
+  f.setStyleHint(QFont::TypeWriter);
+  f.setPointSize(10);
+  m->setFont(f);
+  return m;
+}
+
+}  // namespace tovrin_ui
