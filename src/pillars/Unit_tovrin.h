@@ -16,6 +16,8 @@
 #include "core/history/draw_table.h"
 #include "core/pillars/period.h"
 #include "core/pillars/selection.h"
+#include "core/pillars/statistics.h"
+#include "core/pillars/layouts.h"
 #include "core/pillars/verification.h"
 
 class QCheckBox;
@@ -67,6 +69,22 @@ class TForm_tovrin : public QDialog {
   void Button24Click();
   void Button25Click();
 
+  // --- Statistics ---
+  void SpeedButton4Click();
+
+  // --- Layout analyses ---
+  void Button12Click();
+  void Button28Click();
+  void Button29Click();
+  void Button30Click();
+  void Button31Click();
+  void Button32Click();
+  void btn_stopClick();
+  void btn_stop_1510Click();
+  // Called after each sub-selection of an exhaustive run (tests stop a run
+  // at a chosen point through it).
+  std::function<void(int done)> onSubSelectionDone;
+
   // Read-only views of the shared state, for the window's own parts and tests.
   const tovrin::Selection& selection() const { return sel_; }
   const tovrin::PillarLayout& layout() const { return layout_; }
@@ -87,7 +105,7 @@ class TForm_tovrin : public QDialog {
   QWidget* buildPillarPage();
   QWidget* buildPillarVerifyPage();
   QWidget* buildLenponPage();
-  void wireStatisticsPage();              // Unit_tovrin_stats.cpp
+  void wireStatisticsPage(QWidget* page);              // Unit_tovrin_stats.cpp
   void wireLayoutButtons(QWidget* page);  // Unit_tovrin_layouts.cpp
 
   // Selection helpers.
@@ -100,6 +118,16 @@ class TForm_tovrin : public QDialog {
   void setLayoutShape(const std::vector<int>& sizes);
   void loadPillars(const std::vector<std::vector<std::string>>& pillars);
   std::vector<std::vector<std::string>> pillarsAsChecked() const;  // memo line counts, PillarBalls
+
+  // Statistics helpers.
+  void rankHotCombinations(int k, QPlainTextEdit* memo, QLabel* progress);
+
+  // Layout analysis helpers.
+  void startLayoutAnalysis(tovrin::LayoutShape shape);
+  void scoreLayouts();  // the hidden scoring-and-report step
+  void runSubSelections(tovrin::SubSelectionKind kind);
+  void lockForRun(bool lock, QPushButton* running);
+  void writeResultFile(const char* name);
 
   // Period helpers.
   std::vector<std::string> workingPeriod() const;  // lines of Memo1
@@ -125,6 +153,12 @@ class TForm_tovrin : public QDialog {
   std::array<int, 50> ballWeights_{};
   std::array<std::string, 50> ballRanking_;  // BallRanking[1..49]
   std::vector<std::string> scoredPairs_, scoredTriples_, scoredQuads_;
+  tovrin::BallStatistics stats_;
+  bool goldenRunning_ = false;
+  tovrin::LayoutShape pendingShape_ = tovrin::LayoutShape::P2x2x2x2;
+  bool running_ = false;
+  bool stop12_ = false, stop15_ = false;
+  std::vector<QWidget*> lockedWidgets_;
   bool applyingBoxes_ = false;
   bool settingLayout_ = false;
 

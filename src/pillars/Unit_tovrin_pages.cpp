@@ -83,7 +83,7 @@ QWidget* TForm_tovrin::buildStatisticsPage() {
   column("SpeedButton4", QStringLiteral("黃金七星(請先３選擇號碼25個)"), "mm7", QStringLiteral("7☆號碼(中4星以上)"),
          "lb7s", "BitBtn4", mm7, lb7s);
   v->addLayout(cols, 1);
-  wireStatisticsPage();
+  wireStatisticsPage(page);
   return page;
 }
 

@@ -26,7 +26,13 @@ QStringList memoLines(const QPlainTextEdit* memo) {
 
 std::vector<std::string> memoStdLines(const QPlainTextEdit* memo) { return toStd(memoLines(memo)); }
 
-void setMemoLines(QPlainTextEdit* memo, const QStringList& lines) { memo->setPlainText(lines.join('\n')); }
+// Every line ends with a line break, as a memo's text does, so that an empty
+// last line survives the round trip through memoLines.
+void setMemoLines(QPlainTextEdit* memo, const QStringList& lines) {
+  QString text;
+  for (const auto& l : lines) text += l + '\n';
+  memo->setPlainText(text);
+}
 
 void setMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) { setMemoLines(memo, toQt(lines)); }
 

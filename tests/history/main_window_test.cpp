@@ -124,7 +124,7 @@ TEST_F(MainWindowTest, HelpViewerShowsAFileOrSaysItIsMissing) {
   auto* help = find<QWidget>("Form_rk_help");
   EXPECT_TRUE(help->isVisible());
   EXPECT_EQ(help->windowTitle(), "操作說明");
-  EXPECT_EQ(help->findChild<QPlainTextEdit*>("mm")->toPlainText(), "大 line one\nline two");
+  EXPECT_EQ(help->findChild<QPlainTextEdit*>("mm")->toPlainText(), "大 line one\nline two\n");
   help->hide();
 
   w.main->show_memo("help_pmx.txt");

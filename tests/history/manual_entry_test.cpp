@@ -47,7 +47,7 @@ TEST_F(ManualEntryTest, OpensWithTheFileAndTheGameTexts) {
   // Before the first game switch the game name is empty, so both texts start with a blank.
   EXPECT_EQ(dlg->windowTitle(), " RK8e49.txt 手動輸入資料");
   EXPECT_EQ(dlg->findChild<QLabel*>("Label1")->text(), " 開獎資料");
-  EXPECT_EQ(memo->toPlainText().toStdString(), kOld);
+  EXPECT_EQ(memo->toPlainText().toStdString(), kOld + "\n");
 }
 
 TEST_F(ManualEntryTest, SavingANewDrawMakesItTheNewest) {

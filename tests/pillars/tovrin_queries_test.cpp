@@ -80,7 +80,7 @@ TEST_F(TovrinTest, ClearRerunsTheLastQueryInAllThreeMemos) {
 TEST_F(TovrinTest, MemoCopyAndSaveThroughTheDialog) {
   open(tenDraws());
   click("Button4");
-  EXPECT_EQ(platform.clipboard.text, memo("Memo1").join('\n'));
+  EXPECT_EQ(platform.clipboard.text, memo("Memo1").join('\n') + '\n');
   EXPECT_EQ(platform.messages.texts().last(), "資料已複製Copy");
 
   platform.saveDialog.answer = QString::fromStdString((platform.dir() / "period.csv").string());

@@ -1,0 +1,157 @@
+#include <QGroupBox>
+#include <QRadioButton>
+
+#include "core/text/codec.h"
+#include "tovrin_fixture.h"
+
+using testing_support::readBytes;
+using testing_support::TovrinTest;
+
+namespace {
+const QList<int> kEight = {3, 7, 11, 18, 24, 30, 41, 45};
+}
+
+TEST_F(TovrinTest, LayoutAnalysisOfEightBalls) {
+  open();
+  for (int b : kEight) ball(b)->setChecked(true);
+  setCombo("CB_Select", "3");
+  click("Button12");
+  EXPECT_EQ(page(), 4);
+  const QStringList r = memo("Memo2");
+  EXPECT_EQ(r[0], "８碼立柱 = 2x2x2x2 優柱分析");
+  EXPECT_EQ(r[2], QString::fromStdString(t->periodCaption()));
+  EXPECT_EQ(r[4], "您選擇的立柱號碼( 8 碼)");
+  EXPECT_EQ(r[5], "03,07,11,18,24,30,41,45");
+  EXPECT_EQ(r[11], "以下按四星優先，四-三-二星開出統計排列");
+  EXPECT_EQ(r[12], QString(20, QChar(0xFFE3)));
+  // The best layout is loaded into the pillar memos and the shape into the boxes.
+  EXPECT_EQ(find<QComboBox>("CB_Select")->currentText(), "4");
+  EXPECT_EQ(t->layout().sizes, (std::array<int, 8>{2, 2, 2, 2, 0, 0, 0, 0}));
+  QString pillars;
+  for (int p = 1; p <= 4; ++p) pillars += (p > 1 ? " x (" : "(") + memo(QString("Mx%1").arg(p)).join(',') + ")";
+  EXPECT_TRUE(r[13].endsWith("---" + pillars)) << r[13].toStdString();
+  EXPECT_EQ(r.size(), 13 + 2 * 20);
+}
+
+TEST_F(TovrinTest, LayoutAnalysisWithTheWrongCountChangesNothing) {
+  open();
+  tick({1, 2, 3});
+  find<QPlainTextEdit>("Memo2")->setPlainText("keep");
+  click("Button12");
+  EXPECT_EQ(platform.messages.texts().last(), "本分析所選的號碼必須是８個，請重新選擇後再操作本功能");
+  EXPECT_EQ(page(), 2);
+  EXPECT_EQ(find<QComboBox>("cb9")->currentText(), "8");
+  click("Button30");
+  EXPECT_EQ(platform.messages.texts().last(), "本分析所選的號碼必須是１０個，請重新選擇後再操作本功能");
+  EXPECT_EQ(find<QComboBox>("cb9")->currentText(), "10");
+  click("Button28");
+  EXPECT_EQ(find<QComboBox>("cb9")->currentText(), "9");
+  EXPECT_EQ(memo("Memo2"), QStringList{"keep"});
+  EXPECT_EQ(t->layout().count, 4);
+}
+
+TEST_F(TovrinTest, TenBallsReportTheirBestTwenty) {
+  open();
+  tick({3, 7, 11, 18, 24, 30, 33, 41, 45, 47});
+  find<QRadioButton>("RG1_2")->setChecked(true);
+  click("Button30");
+  const QStringList r = memo("Memo2");
+  EXPECT_EQ(r[0], "１０碼立柱 = 2x2x3x3 優柱分析");
+  EXPECT_EQ(r[11], "以下按二星優先，二-三-四星開出統計排列");
+  EXPECT_TRUE(r[13].startsWith("二星"));
+  EXPECT_EQ(r.size(), 13 + 2 * 20);
+  EXPECT_EQ(memo("Mx3").size(), 3);
+  EXPECT_EQ(text("lb_tot"), "共= 133 碰");
+}
+
+TEST_F(TovrinTest, TwelveChooseEightReportsAndWritesItsFile) {
+  open();
+  tick({2, 5, 9, 14, 19, 23, 28, 31, 36, 40, 44, 48});
+  setCombo("cbis", "200");
+  click("Button16");
+  click("Button31");
+  EXPECT_EQ(page(), 4);
+  const QStringList r = memo("Memo2");
+  EXPECT_EQ(r[0], "１２選８碼立柱 = 2x2x2x2 優柱分析");
+  EXPECT_EQ(r[4], "您選擇的立柱號碼");
+  EXPECT_EQ(r[14].left(9), "【沒有用到的號碼：");
+  EXPECT_TRUE(r.last().startsWith("( 計算時間 2026/12/10 09:30:00 - 2026/12/10 09:30:00 )"));
+  EXPECT_EQ(find<QPushButton>("Button31")->text(), "12取8超優分析");
+  EXPECT_FALSE(find<QPushButton>("btn_stop")->isVisible());
+  // The file holds the report, in Big5 with CR LF.
+  std::string expected;
+  for (const QString& l : r) expected += *tovrin::encodeCp950(l.toStdString()) + "\r\n";
+  EXPECT_EQ(readBytes(platform.dir() / "C12_8.txt"), expected);
+}
+
+TEST_F(TovrinTest, StoppedTwelveChooseEightReportsNothing) {
+  open();
+  tick({2, 5, 9, 14, 19, 23, 28, 31, 36, 40, 44, 48});
+  t->onSubSelectionDone = [this](int done) {
+    if (done == 7) click("btn_stop");
+  };
+  click("Button31");
+  EXPECT_TRUE(memo("Memo2").isEmpty());
+  EXPECT_FALSE(std::filesystem::exists(platform.dir() / "C12_8.txt"));
+  EXPECT_EQ(find<QPushButton>("Button31")->text(), "12取8超優分析");
+  EXPECT_FALSE(find<QPushButton>("btn_stop")->isVisible());
+}
+
+TEST_F(TovrinTest, FifteenChooseTenAsksFirst) {
+  open();
+  platform.messages.script = {ui::Answer::No};
+  click("Button32");
+  EXPECT_EQ(platform.messages.texts().last(),
+            "執行【15取10超優分析】可能需費時３-４小時(依電腦性能而定，)\n\n是否繼續？如果要確定要計算請按 Yes，否則按 No "
+            "離開\n\n計算過程中，可隨時按【中斷】鍵，中止計算，\n\n計算超過 5/3003，即可顯示結果。");
+  EXPECT_EQ(platform.messages.shown.back().buttons, ui::Buttons::YesNo);
+  EXPECT_EQ(platform.messages.shown.size(), 1u);
+  click("Button32");  // Yes, but only no balls are selected
+  EXPECT_EQ(platform.messages.texts().last(), "本分析所選的號碼必須是１５個，請重新選擇後再操作本功能");
+  EXPECT_EQ(find<QComboBox>("cb9")->currentText(), "15");
+  EXPECT_EQ(page(), 2);
+}
+
+TEST_F(TovrinTest, FifteenChooseTenStopsAndReportsWhatItComputed) {
+  open();
+  tick({2, 5, 9, 14, 19, 23, 28, 31, 36, 40, 41, 44, 46, 48, 49});
+  setCombo("cbis", "100");
+  click("Button16");
+  find<QTabWidget>("PageC")->setCurrentIndex(3);
+  bool lockedDuringRun = false;
+  t->onSubSelectionDone = [&](int done) {
+    if (done == 6) {
+      lockedDuringRun = !find<QGroupBox>("RG1")->isEnabled();
+      EXPECT_FALSE(ball(1)->isEnabled());
+      EXPECT_FALSE(find<QPushButton>("Button12")->isEnabled());
+      EXPECT_FALSE(find<QPushButton>("Button16")->isEnabled());
+      EXPECT_TRUE(find<QPushButton>("btn_stop_1510")->isEnabled());
+      EXPECT_TRUE(find<QPushButton>("btn_stop_1510")->isVisible());
+      click("btn_stop_1510");
+    }
+  };
+  click("Button32");
+  EXPECT_TRUE(lockedDuringRun);
+  const QStringList r = memo("Memo2");
+  EXPECT_EQ(r[0], "１５選１０碼立柱 = 2x2x3x3 優柱分析");
+  EXPECT_TRUE(r.contains("※ 以上結果為計算所有組合之 ﹙6 / 3003 ﹚"));
+  EXPECT_TRUE(r.last().startsWith(" 計算時間 "));
+  EXPECT_TRUE(std::filesystem::exists(platform.dir() / "C15_10.txt"));
+  EXPECT_FALSE(find<QLabel>("lb_percent")->isVisible());
+  // Controls come back as they were: unused pillars stay disabled.
+  EXPECT_TRUE(find<QGroupBox>("RG1")->isEnabled());
+  EXPECT_TRUE(ball(1)->isEnabled());
+  EXPECT_FALSE(find<QComboBox>("ComboBox5")->isEnabled());
+  EXPECT_EQ(text("lb_tot"), "共= 133 碰");
+
+  // A stop before five are done gives no report and no file.
+  std::filesystem::remove(platform.dir() / "C15_10.txt");
+  find<QPlainTextEdit>("Memo2")->clear();
+  t->onSubSelectionDone = [this](int done) {
+    if (done == 3) click("btn_stop_1510");
+  };
+  click("Button32");
+  EXPECT_TRUE(memo("Memo2").isEmpty());
+  EXPECT_FALSE(std::filesystem::exists(platform.dir() / "C15_10.txt"));
+  EXPECT_EQ(find<QPushButton>("Button32")->text(), "15取10超優分析");
+}
