@@ -24,6 +24,7 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -119,6 +120,9 @@ class TForm_tovrin : public QDialog {
   void loadPillars(const std::vector<std::vector<std::string>>& pillars);
   std::vector<std::vector<std::string>> pillarsAsChecked() const;  // memo line counts, PillarBalls
 
+  // Arrangement helpers.
+  void rankSelected(int k, QPlainTextEdit* list, QPlainTextEdit* weights, std::vector<std::string>& scored);
+
   // Statistics helpers.
   void rankHotCombinations(int k, QPlainTextEdit* memo, QLabel* progress);
 
@@ -135,8 +139,11 @@ class TForm_tovrin : public QDialog {
   void rerunQuery();
   void memoCopy(QPlainTextEdit* memo, bool withMessage = true);
   void memoSave(QPlainTextEdit* memo, const QString& ext, const QString& filter);
-  void wireMemoButtons(QPlainTextEdit* memo, QPushButton* clear, QPushButton* copy, QPushButton* txt,
-                       QPushButton* csv);
+  // The four buttons under a result memo (清除, 複製, 存檔(txt), 存檔(csv)).
+  QHBoxLayout* memoButtons(QWidget* page, QPlainTextEdit* memo, const std::array<const char*, 4>& names);
+  // "您所選的號碼為：" with the selection text and count labels.
+  QHBoxLayout* selectionRow(QWidget* page, const char* textName, const char* countName, QLabel*& text,
+                            QLabel*& count);
 
   tovrin::DrawHistory& history_;
   const tovrin::DrawTable& table() const { return history_.table; }

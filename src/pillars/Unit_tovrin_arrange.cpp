@@ -9,30 +9,20 @@
 
 using ui::qs;
 
-namespace {
+void TForm_tovrin::Button24Click() { rankSelected(2, MM_2, M2, scoredPairs_); }
 
-void showRanking(QPlainTextEdit* list, QPlainTextEdit* weights, const tovrin::BallRankingResult& r) {
+void TForm_tovrin::Button25Click() { rankSelected(3, MM3_2, M3, scoredTriples_); }
+
+// Scores every pair (k = 2) or triple (k = 3) of the selected balls over the
+// period and writes the ball ranking their weights give.
+void TForm_tovrin::rankSelected(int k, QPlainTextEdit* list, QPlainTextEdit* weights, std::vector<std::string>& scored) {
+  ui::setMemoLines(list, QStringList{QStringLiteral("計算中...")});
+  scored = tovrin::get_allno_selected(sel_.selected(), tovrin::PeriodMasks(workingPeriod()), k);
+  const auto r = tovrin::rankBalls(scored, k);
   ui::setMemoLines(list, r.comboLines);
   QStringList w;
   for (int v : r.weights) w << QString::number(v);
   ui::setMemoLines(weights, w);
-}
-
-}  // namespace
-
-void TForm_tovrin::Button24Click() {
-  ui::setMemoLines(MM_2, QStringList{QStringLiteral("計算中...")});
-  scoredPairs_ = tovrin::get_allno_selected(sel_.selected(), tovrin::PeriodMasks(workingPeriod()), 2);
-  const auto r = tovrin::rankBalls(scoredPairs_, 2);
-  showRanking(MM_2, M2, r);
-  tovrin::writeRanking(ballRanking_, r.ranking);
-}
-
-void TForm_tovrin::Button25Click() {
-  ui::setMemoLines(MM3_2, QStringList{QStringLiteral("計算中...")});
-  scoredTriples_ = tovrin::get_allno_selected(sel_.selected(), tovrin::PeriodMasks(workingPeriod()), 3);
-  const auto r = tovrin::rankBalls(scoredTriples_, 3);
-  showRanking(MM3_2, M3, r);
   tovrin::writeRanking(ballRanking_, r.ranking);
 }
 

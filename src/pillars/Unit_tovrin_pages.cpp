@@ -92,14 +92,7 @@ QWidget* TForm_tovrin::buildPillarPage() {
   auto* outer = new QHBoxLayout(page);
   auto* left = new QVBoxLayout;
 
-  auto* sel = new QHBoxLayout;
-  sel->addWidget(label(page, nullptr, QStringLiteral("您所選的號碼為：")));
-  Label6 = label(page, "Label6");
-  Label6->setWordWrap(true);
-  sel->addWidget(Label6, 1);
-  Label28 = label(page, "Label28");
-  sel->addWidget(Label28);
-  left->addLayout(sel);
+  left->addLayout(selectionRow(page, "Label6", "Label28", Label6, Label28));
 
   auto* count = new QHBoxLayout;
   count->addWidget(label(page, nullptr, QStringLiteral("您要選幾柱")));
@@ -225,41 +218,34 @@ QWidget* TForm_tovrin::buildPillarPage() {
   return page;
 }
 
+QHBoxLayout* TForm_tovrin::selectionRow(QWidget* page, const char* textName, const char* countName, QLabel*& text,
+                                        QLabel*& count) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(label(page, nullptr, QStringLiteral("您所選的號碼為：")));
+  text = label(page, textName);
+  text->setWordWrap(true);
+  count = label(page, countName);
+  row->addWidget(text, 1);
+  row->addWidget(count);
+  return row;
+}
+
 QWidget* TForm_tovrin::buildPillarVerifyPage() {
   auto* page = new QWidget;
   auto* v = new QVBoxLayout(page);
-  auto* sel = new QHBoxLayout;
-  sel->addWidget(label(page, nullptr, QStringLiteral("您所選的號碼為：")));
-  Label57 = label(page, "Label57");
-  Label56 = label(page, "Label56");
-  sel->addWidget(Label57, 1);
-  sel->addWidget(Label56);
-  v->addLayout(sel);
+  v->addLayout(selectionRow(page, "Label57", "Label56", Label57, Label56));
   v->addWidget(label(page, nullptr, QStringLiteral("核對所選的號碼，以立柱方式，在過去所選的區間內開出的情形")));
   Memo2 = memo(page, "Memo2");
   v->addWidget(Memo2, 1);
-  auto* buttons = new QHBoxLayout;
-  Button20 = button(page, "Button20", QStringLiteral("清除"));
-  auto* copy = button(page, "Button21", QStringLiteral("複製"));
-  auto* txt = button(page, "Button22", QStringLiteral("存檔(txt)"));
-  auto* csv = button(page, "Button23", QStringLiteral("存檔(csv)"));
-  for (QPushButton* b : {Button20, copy, txt, csv}) buttons->addWidget(b);
-  buttons->addStretch();
-  v->addLayout(buttons);
-  wireMemoButtons(Memo2, Button20, copy, txt, csv);
+  v->addLayout(memoButtons(page, Memo2, {"Button20", "Button21", "Button22", "Button23"}));
+  Button20 = page->findChild<QPushButton*>("Button20");
   return page;
 }
 
 QWidget* TForm_tovrin::buildLenponPage() {
   auto* page = new QWidget;
   auto* v = new QVBoxLayout(page);
-  auto* sel = new QHBoxLayout;
-  sel->addWidget(label(page, nullptr, QStringLiteral("您所選的號碼為：")));
-  Label41 = label(page, "Label41");
-  Label42 = label(page, "Label42");
-  sel->addWidget(Label41, 1);
-  sel->addWidget(Label42);
-  v->addLayout(sel);
+  v->addLayout(selectionRow(page, "Label41", "Label42", Label41, Label42));
   v->addWidget(label(page, nullptr, QStringLiteral("核對所選的號碼，在過去所選的區間內開出的情形")));
   auto* run = new QHBoxLayout;
   auto* Button9 = button(page, "Button9", QStringLiteral("開始連碰驗證"));
@@ -270,15 +256,7 @@ QWidget* TForm_tovrin::buildLenponPage() {
   v->addLayout(run);
   Memo3 = memo(page, "Memo3");
   v->addWidget(Memo3, 1);
-  auto* buttons = new QHBoxLayout;
-  auto* clear = button(page, "Button10", QStringLiteral("清除"));
-  auto* copy = button(page, "Button11", QStringLiteral("複製"));
-  auto* txt = button(page, "Button13", QStringLiteral("存檔(txt)"));
-  auto* csv = button(page, "Button15", QStringLiteral("存檔(csv)"));
-  for (QPushButton* b : {clear, copy, txt, csv}) buttons->addWidget(b);
-  buttons->addStretch();
-  v->addLayout(buttons);
-  wireMemoButtons(Memo3, clear, copy, txt, csv);
+  v->addLayout(memoButtons(page, Memo3, {"Button10", "Button11", "Button13", "Button15"}));
   connect(Button9, &QPushButton::clicked, this, &TForm_tovrin::Button9Click);
   return page;
 }

@@ -112,18 +112,12 @@ QWidget* TForm_tovrin::buildSourcePage() {
   v->addWidget(label(page, nullptr, QStringLiteral("符合您選擇條件和時間區間的期數如下")));
   Memo1 = memo(page, "Memo1");
   v->addWidget(Memo1, 1);
-  auto* buttons = new QHBoxLayout;
-  auto* clear = button(page, "Button3", QStringLiteral("清除"));
-  auto* copy = button(page, "Button4", QStringLiteral("複製"));
-  auto* txt = button(page, "Button5", QStringLiteral("存檔(txt)"));
-  auto* csv = button(page, "Button6", QStringLiteral("存檔(csv)"));
+  auto* buttons = memoButtons(page, Memo1, {"Button3", "Button4", "Button5", "Button6"});
   Button33 = button(page, "Button33", QStringLiteral("字體變大"));
+  buttons->insertWidget(4, Button33);
+  v->addLayout(buttons);
   Button2 = button(page, "Button2", QStringLiteral("計算"));
   Button2->hide();
-  for (QPushButton* b : {clear, copy, txt, csv, Button33}) buttons->addWidget(b);
-  buttons->addStretch();
-  v->addLayout(buttons);
-  wireMemoButtons(Memo1, clear, copy, txt, csv);
 
   connect(Button1, &QPushButton::clicked, this, &TForm_tovrin::Button1Click);
   connect(Button16, &QPushButton::clicked, this, &TForm_tovrin::Button16Click);
@@ -235,8 +229,14 @@ void TForm_tovrin::memoSave(QPlainTextEdit* memo, const QString& ext, const QStr
   if (!r.ok) ui::message(this, ui::Icon::Error, qs(r.error));
 }
 
-void TForm_tovrin::wireMemoButtons(QPlainTextEdit* memo, QPushButton* clear, QPushButton* copy, QPushButton* txt,
-                                   QPushButton* csv) {
+QHBoxLayout* TForm_tovrin::memoButtons(QWidget* page, QPlainTextEdit* memo, const std::array<const char*, 4>& names) {
+  auto* row = new QHBoxLayout;
+  auto* clear = button(page, names[0], QStringLiteral("清除"));
+  auto* copy = button(page, names[1], QStringLiteral("複製"));
+  auto* txt = button(page, names[2], QStringLiteral("存檔(txt)"));
+  auto* csv = button(page, names[3], QStringLiteral("存檔(csv)"));
+  for (QPushButton* b : {clear, copy, txt, csv}) row->addWidget(b);
+  row->addStretch();
   connect(clear, &QPushButton::clicked, this, [this, memo] {
     memo->clear();
     rerunQuery();
@@ -246,6 +246,7 @@ void TForm_tovrin::wireMemoButtons(QPlainTextEdit* memo, QPushButton* clear, QPu
           [this, memo] { memoSave(memo, "txt", QStringLiteral("文字檔案(*.txt)|*.txt")); });
   connect(csv, &QPushButton::clicked, this,
           [this, memo] { memoSave(memo, "csv", QStringLiteral("Execel檔案(*.csv)|*.csv")); });
+  return row;
 }
 
 void TForm_tovrin::Button33Click() {

@@ -46,14 +46,17 @@ class Iconv {
 
 }  // namespace
 
+static bool isAscii(std::string_view s) {
+  for (unsigned char c : s)
+    if (c >= 0x80) return false;
+  return true;
+}
+
 std::string decodeCp950(std::string_view bytes) {
+  // Plain ASCII (every draw line) needs no conversion at all.
+  if (isAscii(bytes)) return std::string(bytes);
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 2);
-  // Plain ASCII (every draw line) needs no conversion at all.
-  bool ascii = true;
-  for (unsigned char c : bytes)
-    if (c >= 0x80) { ascii = false; break; }
-  if (ascii) return std::string(bytes);
 
   Iconv cv("UTF-8", "CP950");
   std::vector<char> copy(bytes.begin(), bytes.end());
@@ -68,10 +71,7 @@ std::string decodeCp950(std::string_view bytes) {
 }
 
 std::optional<std::string> encodeCp950(std::string_view utf8) {
-  bool ascii = true;
-  for (unsigned char c : utf8)
-    if (c >= 0x80) { ascii = false; break; }
-  if (ascii) return std::string(utf8);
+  if (isAscii(utf8)) return std::string(utf8);
 
   Iconv cv("CP950", "UTF-8");
   std::vector<char> copy(utf8.begin(), utf8.end());
