@@ -10,12 +10,12 @@ namespace testing_support {
 
 // One draw per entry: "yyyy/mm/dd" and seven balls "b1,b2,b3,b4,b5,b6,sp" in
 // drawn order; draw numbers are 100001, 100002, … in the given order.
-struct DrawSpec {
+struct DrawRow {
   std::string date;
   std::string balls;
 };
 
-inline tovrin::DrawHistory loadDraws(const TempDir& dir, const std::vector<DrawSpec>& draws) {
+inline tovrin::DrawHistory loadDraws(const TempDir& dir, const std::vector<DrawRow>& draws) {
   std::vector<std::string> lines;
   int no = 100001;
   for (const auto& d : draws) lines.push_back(d.date + "," + std::to_string(no++) + "," + d.balls);
@@ -26,8 +26,8 @@ inline tovrin::DrawHistory loadDraws(const TempDir& dir, const std::vector<DrawS
 }
 
 // `n` draws on consecutive days from 2020/01/01, balls rotating through 1..49.
-inline std::vector<DrawSpec> consecutiveDraws(int n) {
-  std::vector<DrawSpec> out;
+inline std::vector<DrawRow> consecutiveDraws(int n) {
+  std::vector<DrawRow> out;
   for (int i = 0; i < n; ++i) {
     tovrin::Date d = tovrin::Date::fromSerial(tovrin::Date{2020, 1, 1}.serial() + i);
     std::string balls;
