@@ -45,7 +45,6 @@ TForm_tovrin::TForm_tovrin(tovrin::DrawHistory& history, QWidget* parent) : QDia
   setObjectName("Form_tovrin");
   setWindowTitle("Tovrin");
   resize(1180, 780);
-  for (int b = 0; b < 50; ++b) ballTally_[b] = ballWeights_[b] = b;
 
   auto* v = new QVBoxLayout(this);
   PageC = new QTabWidget(this);
@@ -210,44 +209,34 @@ void TForm_tovrin::applyBoxes() {
 
 // The pickers change many ball boxes; the box model replays the cascade of
 // handlers so the user gets the same warnings, and the selection is rebuilt once.
-void TForm_tovrin::CBT1Click(int) {
+void TForm_tovrin::changeBoxes(const std::function<void()>& change) {
   boxes_.maxBall = history_.settings.maxBall;
   boxes_.resetCounters();
-  boxes_.tailPicker();
+  change();
   applyBoxes();
   warnOverCap(boxes_.overCap);
 }
 
-void TForm_tovrin::CBH0Click(int) {
-  boxes_.maxBall = history_.settings.maxBall;
-  boxes_.resetCounters();
-  boxes_.headPicker();
-  applyBoxes();
-  warnOverCap(boxes_.overCap);
-}
+void TForm_tovrin::CBT1Click(int) { changeBoxes([this] { boxes_.tailPicker(); }); }
 
-void TForm_tovrin::Clear_CB() {
-  boxes_.resetCounters();
-  boxes_.clearAll();
-  applyBoxes();
-  warnOverCap(boxes_.overCap);
-}
+void TForm_tovrin::CBH0Click(int) { changeBoxes([this] { boxes_.headPicker(); }); }
+
+void TForm_tovrin::Clear_CB() { changeBoxes([this] { boxes_.clearAll(); }); }
 
 void TForm_tovrin::Button7Click() {
   Clear_CB();
   const auto n = ui::readInteger(this, cb9->currentText());
   if (!n) return;
-  boxes_.resetCounters();
-  for (int i = 1; i <= *n && i <= 49; ++i) {
-    QTableWidget* grid = i <= 25 ? sga1 : sga2;
-    const int col = i <= 25 ? i - 1 : i - 26;
-    const auto* item = grid && col < grid->columnCount() ? grid->item(0, col) : nullptr;
-    bool ok = false;
-    const int ball = item ? item->text().toInt(&ok) : 0;
-    if (ok && ball >= 1 && ball <= 49) boxes_.setBall(ball, true);
-  }
-  applyBoxes();
-  warnOverCap(boxes_.overCap);
+  changeBoxes([&] {
+    for (int i = 1; i <= *n && i <= 49; ++i) {
+      QTableWidget* grid = i <= 25 ? sga1 : sga2;
+      const int col = i <= 25 ? i - 1 : i - 26;
+      const auto* item = grid && col < grid->columnCount() ? grid->item(0, col) : nullptr;
+      bool ok = false;
+      const int ball = item ? item->text().toInt(&ok) : 0;
+      if (ok && ball >= 1 && ball <= 49) boxes_.setBall(ball, true);
+    }
+  });
   sel_.sortSelected();
   CB_SelectChange();
 }
@@ -373,5 +362,4 @@ void TForm_tovrin::reset_table() {
   scoredPairs_.clear();
   scoredTriples_.clear();
   scoredQuads_.clear();
-  for (int b = 1; b <= 49; ++b) ballTally_[b] = ballWeights_[b] = b;
 }

@@ -112,6 +112,7 @@ class TForm_tovrin : public QDialog {
   // Selection helpers.
   void rebuildSelection();  // SelectedBalls, labels and colours, no message
   void applyBoxes();        // shows the box model on the check boxes, one rebuild
+  void changeBoxes(const std::function<void()>& change);  // a picker's changes, applied once
   void warnOverCap(int times);
   void colourBallBox(int n);
 
@@ -128,6 +129,7 @@ class TForm_tovrin : public QDialog {
 
   // Layout analysis helpers.
   void startLayoutAnalysis(tovrin::LayoutShape shape);
+  void refuseBallCount(const QString& count, const QString& cb9Value);
   void scoreLayouts();  // the hidden scoring-and-report step
   void runSubSelections(tovrin::SubSelectionKind kind);
   void lockForRun(bool lock, QPushButton* running);
@@ -156,8 +158,6 @@ class TForm_tovrin : public QDialog {
   std::string periodCaption_;
   tovrin::QueryMode queryMode_ = tovrin::QueryMode::DateRange;
   tovrin::HitCounts hitTotals_;
-  std::array<int, 50> ballTally_{};
-  std::array<int, 50> ballWeights_{};
   std::array<std::string, 50> ballRanking_;  // BallRanking[1..49]
   std::vector<std::string> scoredPairs_, scoredTriples_, scoredQuads_;
   tovrin::BallStatistics stats_;

@@ -7,8 +7,6 @@
 #include "ui/platform.h"
 #include "ui/text.h"
 
-using ui::qs;
-
 void TForm_tovrin::Button24Click() { rankSelected(2, MM_2, M2, scoredPairs_); }
 
 void TForm_tovrin::Button25Click() { rankSelected(3, MM3_2, M3, scoredTriples_); }

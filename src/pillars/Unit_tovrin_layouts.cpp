@@ -53,9 +53,8 @@ void TForm_tovrin::startLayoutAnalysis(LayoutShape shape) {
   const auto& info = tovrin::shapeInfo(shape);
   if (sel_.count != info.balls) {
     const QString n = info.balls == 8 ? QStringLiteral("８") : info.balls == 9 ? QStringLiteral("９") : QStringLiteral("１０");
-    ui::message(this, ui::Icon::Warning, QStringLiteral("本分析所選的號碼必須是%1個，請重新選擇後再操作本功能").arg(n));
-    if (info.balls != 8) cb9->setCurrentText(QString::number(info.balls));
-    PageC->setCurrentIndex(2);
+    // The 8-ball analyses leave the count box as it is.
+    refuseBallCount(n, info.balls == 8 ? cb9->currentText() : QString::number(info.balls));
     return;
   }
   setLayoutShape(info.sizes);
@@ -65,6 +64,14 @@ void TForm_tovrin::startLayoutAnalysis(LayoutShape shape) {
                      : shape == LayoutShape::P1x1x2x2x2 ? "btn_list3"
                                                        : "btn_10";
   findChild<QPushButton*>(step)->click();
+}
+
+// A selection of the wrong size: say how many balls the analysis needs, put
+// that count in the hot picker's box and go to the selection page.
+void TForm_tovrin::refuseBallCount(const QString& count, const QString& cb9Value) {
+  ui::message(this, ui::Icon::Warning, QStringLiteral("本分析所選的號碼必須是%1個，請重新選擇後再操作本功能").arg(count));
+  cb9->setCurrentText(cb9Value);
+  PageC->setCurrentIndex(2);
 }
 
 void TForm_tovrin::scoreLayouts() {
@@ -78,9 +85,7 @@ void TForm_tovrin::scoreLayouts() {
 void TForm_tovrin::Button31Click() {
   if (running_) return;
   if (sel_.count != 12) {
-    ui::message(this, ui::Icon::Warning, QStringLiteral("本分析所選的號碼必須是１２個，請重新選擇後再操作本功能"));
-    cb9->setCurrentText("12");
-    PageC->setCurrentIndex(2);
+    refuseBallCount(QStringLiteral("１２"), "12");
     return;
   }
   runSubSelections(SubSelectionKind::Choose12of8);
@@ -93,9 +98,7 @@ void TForm_tovrin::Button32Click() {
       "離開\n\n計算過程中，可隨時按【中斷】鍵，中止計算，\n\n計算超過 5/3003，即可顯示結果。");
   if (ui::message(this, ui::Icon::Information, question, ui::Buttons::YesNo) != ui::Answer::Yes) return;
   if (sel_.count != 15) {
-    ui::message(this, ui::Icon::Warning, QStringLiteral("本分析所選的號碼必須是１５個，請重新選擇後再操作本功能"));
-    cb9->setCurrentText("15");
-    PageC->setCurrentIndex(2);
+    refuseBallCount(QStringLiteral("１５"), "15");
     return;
   }
   runSubSelections(SubSelectionKind::Choose15of10);

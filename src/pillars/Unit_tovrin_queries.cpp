@@ -31,8 +31,6 @@ QDateEdit* datePicker(QWidget* parent, const char* name) {
   return d;
 }
 
-tovrin::Date toDate(const QDate& d) { return tovrin::Date{d.year(), d.month(), d.day()}; }
-
 }  // namespace
 
 QWidget* TForm_tovrin::buildSourcePage() {
@@ -149,7 +147,7 @@ void TForm_tovrin::showQuery(const tovrin::QueryResult& r) {
 
 void TForm_tovrin::Button1Click() {
   queryMode_ = tovrin::QueryMode::DateRange;
-  showQuery(tovrin::dateRangeQuery(table(), toDate(DateTimePicker1->date()), toDate(DateTimePicker2->date())));
+  showQuery(tovrin::dateRangeQuery(table(), dayOf(DateTimePicker1->date()), dayOf(DateTimePicker2->date())));
 }
 
 void TForm_tovrin::Button16Click() {

@@ -8,9 +8,11 @@
 
 #include "core/pillars/statistics.h"
 #include "pillars/Unit_tovrin.h"
+#include "pillars/tovrin_widgets.h"
 #include "ui/platform.h"
 #include "ui/text.h"
 
+using tovrin_ui::dayOf;
 using ui::qs;
 
 namespace {
@@ -22,8 +24,6 @@ void fillGrid(QTableWidget* g, const std::vector<tovrin::GridColumn>& cols) {
     g->item(1, c)->setText(has ? qs(cols[c].count) : QString());
   }
 }
-
-tovrin::Date toDate(const QDate& d) { return tovrin::Date{d.year(), d.month(), d.day()}; }
 
 }  // namespace
 
@@ -72,7 +72,7 @@ void TForm_tovrin::SpeedButton4Click() {
   ui::setMemoLines(mm7, QStringList{QStringLiteral("計算中...")});
   mm7->repaint();
   tovrin::GoldenSeven search;
-  search.init(table(), toDate(DateTimePicker1->date()), toDate(DateTimePicker2->date()), sel_.selected());
+  search.init(table(), dayOf(DateTimePicker1->date()), dayOf(DateTimePicker2->date()), sel_.selected());
   goldenRunning_ = true;
   // Small steps with the events handled between them keep the window alive.
   while (search.step(tovrin::kGoldenGroups / 40)) {

@@ -8,8 +8,6 @@
 #include "ui/platform.h"
 #include "ui/text.h"
 
-using ui::qs;
-
 void TForm_tovrin::Button26Click() {
   const auto pillars = pillarsAsChecked();
   const auto period = workingPeriod();

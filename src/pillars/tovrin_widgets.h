@@ -6,7 +6,10 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QDate>
 #include <QStringList>
+
+#include "core/util/date.h"
 
 namespace tovrin_ui {
 
@@ -38,6 +41,9 @@ inline QComboBox* combo(QWidget* parent, const char* name, const QStringList& it
   c->setCurrentText(text);
   return c;
 }
+
+// A date picker's day as the core's calendar day.
+inline tovrin::Date dayOf(const QDate& d) { return tovrin::Date{d.year(), d.month(), d.day()}; }
 
 inline QStringList numbers(int from, int to) {
   QStringList l;

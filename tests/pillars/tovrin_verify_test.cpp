@@ -3,7 +3,7 @@
 using testing_support::TovrinTest;
 
 namespace {
-void typePillars(TovrinTest*, QWidget* t, const std::vector<QStringList>& pillars) {
+void typePillars(QWidget* t, const std::vector<QStringList>& pillars) {
   for (std::size_t p = 0; p < pillars.size(); ++p)
     t->findChild<QPlainTextEdit*>(QString("Mx%1").arg(p + 1))->setPlainText(pillars[p].join('\n'));
 }
@@ -12,7 +12,7 @@ const QList<int> kEight = {3, 7, 11, 18, 24, 30, 41, 45};
 
 TEST_F(TovrinTest, ManualVerificationAnnotatesThePeriodAndReports) {
   open();
-  typePillars(this, t, {{"03", "24"}, {"07", "41"}, {"11", "30"}, {"18", "45"}});
+  typePillars(t, {{"03", "24"}, {"07", "41"}, {"11", "30"}, {"18", "45"}});
   click("Button27");
   EXPECT_EQ(page(), 4);
   const QStringList lines = memo("Memo2");
@@ -36,7 +36,7 @@ TEST_F(TovrinTest, ManualVerificationRefusesAPillarOfMoreThan12) {
   open();
   QStringList thirteen;
   for (int b = 1; b <= 13; ++b) thirteen << QString("%1").arg(b, 2, 10, QChar('0'));
-  typePillars(this, t, {{"20"}, thirteen});
+  typePillars(t, {{"20"}, thirteen});
   const QStringList before = memo("Memo2");
   click("Button27");
   EXPECT_TRUE(platform.messages.texts().last().contains("第2柱"));
