@@ -40,6 +40,18 @@ inline const tovrin::DrawHistory& bigLotto() {
   return h;
 }
 
+// The real Mark Six history (4,288 lines; the newest 3,000 draws kept), loaded once.
+inline const tovrin::DrawHistory& markSix() {
+  static const tovrin::DrawHistory h = [] {
+    DataDir dir(tovrin::kMarkSixFile);
+    tovrin::DrawHistory hist(dir.path());
+    hist.selectGame(false);
+    hist.fullReload("2026/12/10");
+    return hist;
+  }();
+  return h;
+}
+
 // The analyzer's default WorkingPeriod on it: 2009/01/01 to 2026/12/10.
 inline const std::vector<std::string>& defaultPeriodLines() {
   static const std::vector<std::string> lines =
