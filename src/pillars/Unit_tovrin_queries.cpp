@@ -10,6 +10,7 @@
 #include "pillars/Unit_tovrin.h"
 #include "pillars/tovrin_widgets.h"
 #include "ui/platform.h"
+#include "ui/save.h"
 #include "ui/text.h"
 
 using namespace tovrin_ui;
@@ -221,10 +222,7 @@ void TForm_tovrin::memoCopy(QPlainTextEdit* memo, bool withMessage) {
 }
 
 void TForm_tovrin::memoSave(QPlainTextEdit* memo, const QString& ext, const QString& filter) {
-  const auto file = ui::platform().saveDialog->getSaveFileName(this, QStringLiteral("儲存開獎資料"), ext, filter);
-  if (!file) return;
-  const auto r = tovrin::writeTextLines(std::filesystem::path(ss(*file)), ui::memoStdLines(memo));
-  if (!r.ok) ui::message(this, ui::Icon::Error, qs(r.error));
+  ui::saveLinesAs(this, QStringLiteral("儲存開獎資料"), ui::memoStdLines(memo), ext, filter);
 }
 
 QHBoxLayout* TForm_tovrin::memoButtons(QWidget* page, QPlainTextEdit* memo, const std::array<const char*, 4>& names) {
@@ -241,9 +239,9 @@ QHBoxLayout* TForm_tovrin::memoButtons(QWidget* page, QPlainTextEdit* memo, cons
   });
   connect(copy, &QPushButton::clicked, this, [this, memo] { memoCopy(memo); });
   connect(txt, &QPushButton::clicked, this,
-          [this, memo] { memoSave(memo, "txt", QStringLiteral("文字檔案(*.txt)|*.txt")); });
+          [this, memo] { memoSave(memo, "txt", ui::textFilter()); });
   connect(csv, &QPushButton::clicked, this,
-          [this, memo] { memoSave(memo, "csv", QStringLiteral("Execel檔案(*.csv)|*.csv")); });
+          [this, memo] { memoSave(memo, "csv", ui::csvFilter()); });
   return row;
 }
 
