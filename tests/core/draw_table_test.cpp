@@ -58,6 +58,8 @@ TEST(DrawFile, RealMarkSixHistoryKeepsTheNewest3000) {
   const auto r = h.fullReload(kToday);
   ASSERT_EQ(h.table.count, kDrawCapacity);
   EXPECT_EQ(r.droppedOld, 4288 - 3000);
+  // The file is newest first, so the draws left out are its last 1,288 lines.
+  EXPECT_EQ(loadSummary(r), "已載入 3,000 期；另有 1,288 行未載入，第一筆在檔案第 3001 行（超過 3000 期上限 1,288 行）");
   EXPECT_EQ(h.table.newestFirst[0].substr(0, 10), "2025/12/28");
   // The oldest kept draw is the 3000th newest line of the file.
   const auto file = readTextLines(dir / kMarkSixFile).lines;
@@ -113,13 +115,56 @@ TEST(DrawFile, LinesWithoutAValidDateOrBallsAreSkippedWithoutLosingLaterDraws) {
       line("2020/01/10", "109004", "01,0x,03,04,05,06,07"),  // letter in a ball
       line("2020/01/14", "109005", "00,02,03,04,05,06,07"),  // ball 00
       line("2020/01/17", "109006", "01,02,03,04,05,06,50"),  // special ball 50
-      line("2020/01/21", "10900\xA4\x6A", "01,02,03,04,05,06,07"),  // a Chinese character
+      line("2020/01/21", "1090\xA4\x6A", "01,02,03,04,05,06,07"),  // 38 bytes with a Chinese character
       line("2020/01/24", "109008", "31,32,33,34,35,36,37"),
   }));
   EXPECT_EQ(l.result.skippedInvalid, 6);
   ASSERT_EQ(l.h.table.count, 2);
   EXPECT_EQ(l.h.table.numbers[0], "109001");
   EXPECT_EQ(l.h.table.numbers[1], "109008");
+}
+
+// Every line the load leaves out is counted, with the file line of the first,
+// so a mistyped draw never just disappears.
+TEST(DrawFile, LinesLeftOutAreCountedWithTheFirstLineNumber) {
+  Loaded l(crlf({
+      line("2020/01/03", "109001", "01,02,03,04,05,06,07"),
+      line("2020/01/07", "109002", "01,02,03,04,05,06,77"),  // line 2: special ball 77
+      line("2027/01/07", "116002", "01,02,03,04,05,06,07"),  // line 3: a future date
+      line("2020/01/10", "109003", "11,12,13,14,15,16,17"),
+      "2020/01/14,109004,01,02,03,04,05,06",  // line 5: too short, ends the load
+      line("2020/01/17", "109005", "21,22,23,24,25,26,27"),
+      "",
+      line("2020/01/21", "109006", "31,32,33,34,35,36,37"),
+  }));
+  EXPECT_EQ(l.h.table.count, 2);
+  EXPECT_EQ(l.result.loaded, 2);
+  EXPECT_EQ(l.result.skippedInvalid, 1);
+  EXPECT_EQ(l.result.skippedFuture, 1);
+  EXPECT_EQ(l.result.stopLine, 5);
+  EXPECT_EQ(l.result.ignoredAfterStop, 3);  // lines 5, 6 and 8; the blank line 7 holds nothing
+  EXPECT_EQ(l.result.firstLeftOutLine, 2);
+  EXPECT_EQ(loadSummary(l.result),
+            "已載入 2 期；另有 5 行未載入，第一筆在檔案第 2 行（格式不符 1 行、日期晚於今天 1 行、"
+            "第 5 行長度不是 38 個字元，其後 3 行未讀）");
+}
+
+TEST(DrawFile, ACompleteLoadSaysOnlyHowManyDraws) {
+  Loaded l(crlf({line("2020/01/03", "109001", "01,02,03,04,05,06,07"), "", ""}));
+  EXPECT_EQ(loadSummary(l.result), "已載入 1 期");
+  EXPECT_EQ(loadWarning(l.result), "");
+}
+
+// A double-byte character in a 38-byte line once made it count as 37
+// characters, ending the load there and hiding every later draw.
+TEST(DrawFile, LineLengthIsMeasuredInTheFileBytes) {
+  Loaded l(crlf({line("2020/01/03", "109001", "01,02,03,04,05,06,07"),
+                 "2020/01/07,\xA4\x6A" "0002,01,02,03,04,05,06,07",  // 38 bytes, 37 characters
+                 line("2020/01/10", "109003", "11,12,13,14,15,16,17")}));
+  EXPECT_EQ(l.h.table.count, 2);
+  EXPECT_EQ(l.result.skippedInvalid, 1);
+  EXPECT_EQ(l.result.stopLine, 0);
+  EXPECT_EQ(l.h.latestDrawTexts().number, "期數:109003");
 }
 
 TEST(DrawFile, CorruptedBinaryFileNeverCrashes) {

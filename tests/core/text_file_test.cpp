@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "core/text/codec.h"
 #include "core/text/textfile.h"
 #include "support/temp_dir.h"
@@ -59,25 +62,53 @@ TEST(TextFile, TextWithoutBig5FormIsRefusedAndTheOldFileStays) {
   EXPECT_FALSE(encodeCp950("😀").has_value());
 }
 
-TEST(TextFile, ReadOnlyFileOrFolderKeepsTheOldContent) {
-  TempDir dir;
-  writeBytes(dir / "ro.txt", "old\r\n");
-  ::chmod((dir / "ro.txt").c_str(), 0444);
-  auto r = writeTextLines(dir / "ro.txt", {"new"});
-  EXPECT_FALSE(r.ok);
-  EXPECT_FALSE(r.error.empty());
-  EXPECT_EQ(readBytes(dir / "ro.txt"), "old\r\n");
+// Read-only flags as a normal user meets them: the file's flag is honoured,
+// and a folder that takes no new file still lets an existing, writable file
+// be rewritten where it stands.
+TEST(TextFile, ReadOnlyFileOrFolder) {
+  struct Case {
+    const char* what;
+    mode_t folder;
+    bool fileExists;
+    mode_t file;
+    bool saved;
+    const char* error;
+  } cases[] = {
+      {"read-only file", 0755, true, 0444, false, "無法寫入檔案 f.txt：檔案設為唯讀"},
+      {"read-only folder, writable file", 0555, true, 0644, true, ""},
+      {"read-only folder, new file", 0555, false, 0, false, "無法寫入檔案 f.txt：資料夾設為唯讀"},
+      {"both read-only", 0555, true, 0444, false, "無法寫入檔案 f.txt：檔案設為唯讀"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    const auto folder = dir.path() / "data";
+    std::filesystem::create_directory(folder);
+    if (c.fileExists) {
+      writeBytes(folder / "f.txt", "old line\r\n");
+      ::chmod((folder / "f.txt").c_str(), c.file);
+    }
+    ::chmod(folder.c_str(), c.folder);
+    const auto r = writeTextLines(folder / "f.txt", {"new"});
+    EXPECT_EQ(r.ok, c.saved);
+    EXPECT_EQ(r.error, c.error);
+    if (c.fileExists) EXPECT_EQ(readBytes(folder / "f.txt"), c.saved ? "new\r\n" : "old line\r\n");
+    // Never a temporary file left behind, never a file where there was none.
+    int files = 0;
+    for (auto& e : std::filesystem::directory_iterator(folder)) (void)e, ++files;
+    EXPECT_EQ(files, c.fileExists ? 1 : 0);
+    ::chmod(folder.c_str(), 0755);
+  }
+}
 
-  std::filesystem::create_directory(dir / "locked");
-  writeBytes(dir / "locked" / "f.txt", "old\r\n");
-  ::chmod((dir / "locked").c_str(), 0555);
-  r = writeTextLines(dir / "locked" / "f.txt", {"new"});
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(readBytes(dir / "locked" / "f.txt"), "old\r\n");
-  // No temporary file is left behind.
-  int files = 0;
-  for (auto& e : std::filesystem::directory_iterator(dir.path() / "locked")) (void)e, ++files;
-  EXPECT_EQ(files, 1);
+TEST(TextFile, SystemErrorsReadInChinese) {
+  EXPECT_EQ(errorReason(EACCES), "沒有權限");
+  EXPECT_EQ(errorReason(EROFS), "唯讀的檔案系統");
+  EXPECT_EQ(errorReason(ENOSPC), "磁碟空間不足");
+  EXPECT_EQ(errorReason(ENOENT), "找不到檔案或資料夾");
+  EXPECT_EQ(errorReason(EISDIR), "這是一個資料夾");
+  // Anything else keeps the system's own words, in brackets.
+  EXPECT_EQ(errorReason(EIO), std::string("(") + std::strerror(EIO) + ")");
 }
 
 TEST(TextFile, ReplacingKeepsPermissionsAndLeavesNoTemporaryFile) {
@@ -94,8 +125,13 @@ TEST(TextFile, ReplacingKeepsPermissionsAndLeavesNoTemporaryFile) {
   EXPECT_EQ(readBytes(dir / "f.txt"), "new\r\n");
 }
 
-TEST(TextFile, MissingFolderIsAnError) {
+TEST(TextFile, MissingFolderOrFileIsAnErrorInChinese) {
   TempDir dir;
-  EXPECT_FALSE(writeTextLines(dir / "nowhere" / "f.txt", {"x"}).ok);
-  EXPECT_FALSE(readTextLines(dir / "nowhere" / "f.txt").ok);
+  EXPECT_EQ(writeTextLines(dir / "nowhere" / "f.txt", {"x"}).error, "無法寫入檔案 f.txt：找不到檔案或資料夾");
+  const auto r = readTextLines(dir / "nowhere" / "f.txt");
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.error, "無法開啟檔案 f.txt：找不到檔案或資料夾");
+  std::filesystem::create_directory(dir / "d.txt");
+  EXPECT_EQ(readTextLines(dir / "d.txt").error, "無法讀取檔案 d.txt：這是一個資料夾");
+  EXPECT_EQ(writeTextLines(dir / "d.txt", {"x"}).error, "無法寫入檔案 d.txt：這是一個資料夾");
 }

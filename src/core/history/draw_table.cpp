@@ -5,6 +5,7 @@
 
 #include "core/text/codec.h"
 #include "core/text/textfile.h"
+#include "core/util/format.h"
 
 namespace tovrin {
 namespace fs = std::filesystem;
@@ -86,6 +87,48 @@ void DrawHistory::clearColumns() {
   }
 }
 
+DrawFileSplit splitDrawFile(const std::vector<std::string>& rawLines, const std::string& today) {
+  DrawFileSplit out;
+  std::vector<FileLine> kept;
+  for (std::size_t i = 0; i < rawLines.size(); ++i) {
+    const std::string& raw = rawLines[i];
+    const int lineNo = static_cast<int>(i) + 1;
+    // The length is counted in the bytes stored, so one double-byte
+    // character cannot make a 38-byte line look shorter and end the load.
+    if (trimmed(raw).size() != static_cast<std::size_t>(kDrawLineLength)) {
+      out.stopLine = lineNo;
+      for (std::size_t j = i; j < rawLines.size(); ++j)
+        out.leftOut.push_back({decodeCp950(rawLines[j]), static_cast<int>(j) + 1, LeftOut::AfterStop});
+      break;
+    }
+    // Leading blanks would shift every field, so the line is kept without them;
+    // trailing blanks do not disturb the positions and stay.
+    std::string line(raw.substr(raw.size() - leftTrimmed(raw).size()));
+    if (line.compare(0, 10, today) > 0) {
+      out.leftOut.push_back({decodeCp950(raw), lineNo, LeftOut::Future});
+      continue;
+    }
+    if (!isValidDrawLine(line)) {
+      out.leftOut.push_back({decodeCp950(raw), lineNo, LeftOut::Invalid});
+      continue;
+    }
+    kept.push_back({std::move(line), lineNo, LeftOut::Invalid});
+  }
+  // Newest first; the table keeps the newest draws when the file holds more.
+  std::stable_sort(kept.begin(), kept.end(), [](const FileLine& a, const FileLine& b) { return a.text > b.text; });
+  if (kept.size() > static_cast<std::size_t>(kDrawCapacity)) {
+    for (std::size_t k = kDrawCapacity; k < kept.size(); ++k) {
+      kept[k].reason = LeftOut::Old;
+      out.leftOut.push_back(std::move(kept[k]));
+    }
+    kept.resize(kDrawCapacity);
+    std::sort(out.leftOut.begin(), out.leftOut.end(),
+              [](const FileLine& a, const FileLine& b) { return a.lineNo < b.lineNo; });
+  }
+  out.taken = std::move(kept);
+  return out;
+}
+
 LoadResult DrawHistory::Read_lotto_list(const std::string& today) {
   LoadResult res;
   const fs::path file = currentFilePath();
@@ -95,41 +138,57 @@ LoadResult DrawHistory::Read_lotto_list(const std::string& today) {
     res.error = "無法建立檔案 " + settings.currentDrawFile;
     return res;
   }
-  ReadResult rd = readTextLines(file);
+  ReadResult rd = readRawLines(file);
   if (!rd.ok) {
     res.ok = false;
     res.error = rd.error;
     return res;
   }
 
-  std::vector<std::string> kept;
-  for (const std::string& raw : rd.lines) {
-    std::string_view t = trimmed(raw);
-    if (utf8Length(t) != static_cast<std::size_t>(kDrawLineLength)) break;
-    // Leading blanks would shift every field, so the line is kept without them;
-    // trailing blanks do not disturb the positions and stay.
-    std::string line(raw.substr(raw.size() - leftTrimmed(raw).size()));
-    if (line.compare(0, 10, today) > 0) continue;  // a future draw
-    if (!isValidDrawLine(line)) {
-      ++res.skippedInvalid;
-      continue;
+  DrawFileSplit split = splitDrawFile(rd.lines, today);
+  res.stopLine = split.stopLine;
+  for (const FileLine& l : split.leftOut) {
+    if (l.reason == LeftOut::AfterStop && trimmed(l.text).empty()) continue;
+    switch (l.reason) {
+      case LeftOut::Invalid: ++res.skippedInvalid; break;
+      case LeftOut::Future: ++res.skippedFuture; break;
+      case LeftOut::Old: ++res.droppedOld; break;
+      case LeftOut::AfterStop: ++res.ignoredAfterStop; break;
     }
-    kept.push_back(std::move(line));
+    if (res.firstLeftOutLine == 0 || l.lineNo < res.firstLeftOutLine) res.firstLeftOutLine = l.lineNo;
   }
-
-  // Newest first; the table keeps the newest draws when the file holds more.
-  std::sort(kept.begin(), kept.end(), std::greater<>());
-  if (kept.size() > static_cast<std::size_t>(kDrawCapacity)) {
-    res.droppedOld = static_cast<int>(kept.size()) - kDrawCapacity;
-    kept.resize(kDrawCapacity);
-  }
-  table.count = static_cast<int>(kept.size());
+  table.count = static_cast<int>(split.taken.size());
+  res.loaded = table.count;
   for (int k = 0; k < table.count; ++k) {
-    table.lines[k] = kept[k];
-    table.newestFirst[k] = std::move(kept[k]);
+    table.lines[k] = split.taken[k].text;
+    table.newestFirst[k] = std::move(split.taken[k].text);
   }
   sort_orirec(2);
   return res;
+}
+
+std::string loadWarning(const LoadResult& r) {
+  if (r.leftOut() == 0) return {};
+  std::vector<std::string> why;
+  if (r.skippedInvalid > 0) why.push_back("格式不符 " + formatCount(r.skippedInvalid) + " 行");
+  if (r.skippedFuture > 0) why.push_back("日期晚於今天 " + formatCount(r.skippedFuture) + " 行");
+  if (r.droppedOld > 0)
+    why.push_back("超過 " + std::to_string(kDrawCapacity) + " 期上限 " + formatCount(r.droppedOld) + " 行");
+  if (r.ignoredAfterStop > 0)
+    why.push_back("第 " + std::to_string(r.stopLine) + " 行長度不是 " + std::to_string(kDrawLineLength) +
+                  " 個字元，其後 " + formatCount(r.ignoredAfterStop) + " 行未讀");
+  std::string text = "另有 " + formatCount(r.leftOut()) + " 行未載入，第一筆在檔案第 " +
+                     std::to_string(r.firstLeftOutLine) + " 行（";
+  for (std::size_t i = 0; i < why.size(); ++i) text += (i ? "、" : "") + why[i];
+  return text + "）";
+}
+
+std::string loadSummary(const LoadResult& r) {
+  if (!r.ok) return r.error;
+  std::string text = "已載入 " + formatCount(r.loaded) + " 期";
+  const std::string warning = loadWarning(r);
+  if (!warning.empty()) text += "；" + warning;
+  return text;
 }
 
 void DrawHistory::sort_orirec(int mode) {

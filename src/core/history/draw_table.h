@@ -60,12 +60,44 @@ struct LatestDrawTexts {
   std::string balls = "號碼(落球):";
 };
 
+// Why a line of a draw file is not in the DrawTable.
+enum class LeftOut { Invalid, Future, Old, AfterStop };
+
+struct FileLine {
+  std::string text;  // the line (UTF-8; draw lines are ASCII)
+  int lineNo = 0;    // 1-based line number in the file
+  LeftOut reason = LeftOut::Invalid;
+};
+
+// A draw file's lines split into those a load takes and those it leaves out.
+// Lines are measured in the file's own bytes: a 38-byte line is a candidate
+// even when it holds a double-byte character (and then is invalid).
+struct DrawFileSplit {
+  std::vector<FileLine> taken;    // newest first, at most kDrawCapacity, leading blanks removed
+  std::vector<FileLine> leftOut;  // in file order, blank lines after a stop included
+  int stopLine = 0;               // line whose length ended the load (0 = read to the end)
+};
+DrawFileSplit splitDrawFile(const std::vector<std::string>& rawLines, const std::string& today);
+
 struct LoadResult {
   bool ok = true;
   std::string error;       // set when the file could not be created or read
-  int skippedInvalid = 0;  // 38-character lines without a valid date or balls
+  int loaded = 0;          // draws in the table
+  int skippedInvalid = 0;  // 38-byte lines without a valid date or balls
+  int skippedFuture = 0;   // lines dated after today
   int droppedOld = 0;      // oldest draws beyond the table's capacity
+  int ignoredAfterStop = 0;  // non-blank lines at and after the line that ended the load
+  int stopLine = 0;          // that line (0 = the load read to the end)
+  int firstLeftOutLine = 0;  // file line of the first non-blank line left out (0 = none)
+
+  int leftOut() const { return skippedInvalid + skippedFuture + droppedOld + ignoredAfterStop; }
 };
+
+// The status line after a reload: "已載入 2,163 期", and when lines were left
+// out how many, where the first one is and why.
+std::string loadSummary(const LoadResult& r);
+// Only the part about lines left out ("" when none were).
+std::string loadWarning(const LoadResult& r);
 
 class DrawHistory {
  public:

@@ -3,7 +3,6 @@
 #include <iconv.h>
 
 #include <cerrno>
-#include <stdexcept>
 #include <vector>
 
 namespace tovrin {
@@ -11,10 +10,12 @@ namespace {
 
 class Iconv {
  public:
-  Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv cannot convert CP950");
+  Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Iconv() {
+    if (ok()) iconv_close(cd_);
   }
-  ~Iconv() { iconv_close(cd_); }
+  // False when the system has no such converter (a stripped-down C library).
+  bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
   Iconv(const Iconv&) = delete;
   Iconv& operator=(const Iconv&) = delete;
 
@@ -59,6 +60,12 @@ std::string decodeCp950(std::string_view bytes) {
   out.reserve(bytes.size() + bytes.size() / 2);
 
   Iconv cv("UTF-8", "CP950");
+  if (!cv.ok()) {
+    // Without a converter the ASCII still reads; every other byte shows as
+    // the replacement character rather than stopping the reader.
+    for (unsigned char c : bytes) out += c < 0x80 ? std::string(1, static_cast<char>(c)) : "\xEF\xBF\xBD";
+    return out;
+  }
   std::vector<char> copy(bytes.begin(), bytes.end());
   char* in = copy.data();
   size_t left = copy.size();
@@ -74,12 +81,18 @@ std::optional<std::string> encodeCp950(std::string_view utf8) {
   if (isAscii(utf8)) return std::string(utf8);
 
   Iconv cv("CP950", "UTF-8");
+  if (!cv.ok()) return std::nullopt;
   std::vector<char> copy(utf8.begin(), utf8.end());
   char* in = copy.data();
   size_t left = copy.size();
   std::string out;
   if (!cv.convert(in, left, out)) return std::nullopt;
   return out;
+}
+
+bool cp950Available() {
+  Iconv cv("CP950", "UTF-8");
+  return cv.ok();
 }
 
 std::size_t utf8Length(std::string_view utf8) {

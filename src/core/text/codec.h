@@ -15,6 +15,9 @@ std::string decodeCp950(std::string_view bytes);
 // form (or the input is not valid UTF-8); the caller reports that.
 std::optional<std::string> encodeCp950(std::string_view utf8);
 
+// True when the system can convert to and from CP950 at all.
+bool cp950Available();
+
 // Number of Unicode characters in a UTF-8 text (invalid bytes count as one each).
 std::size_t utf8Length(std::string_view utf8);
 

@@ -27,10 +27,20 @@ std::vector<std::string> splitLines(std::string_view text);
 // Reads a CP950 file as UTF-8 lines.
 ReadResult readTextLines(const std::filesystem::path& file);
 
+// Reads a file's lines as the bytes stored (CP950, not decoded), for readers
+// that measure lines in the file's own bytes.
+ReadResult readRawLines(const std::filesystem::path& file);
+
+// A short Chinese phrase for a system error number ("沒有權限", "磁碟空間不足",
+// …); causes without a phrase of their own give the system's text in brackets.
+std::string errorReason(int err);
+
 // Writes the lines as CP950, each followed by CR LF. The text goes to a
 // temporary file in the same folder that replaces the target only once it is
 // complete, so a failed write leaves the old file as it was. A read-only
-// target or folder is refused even for a superuser.
+// target is refused even for a superuser. When the folder takes no new file
+// but the target itself is writable, the target is rewritten in place (its
+// old bytes are put back if that write fails).
 WriteResult writeTextLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
 
 // Creates an empty file when none exists; true when the file exists afterwards.
