@@ -1,10 +1,10 @@
-#include <QApplication>
 
 #include "app/windows.h"
 #include "history/Unit_RK_main.h"
+#include "ui/application.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  ui::Application app(argc, argv);
   QApplication::setApplicationName("Tovrin");
   AppWindows w = createAppWindows();
   w.main->showMaximized();

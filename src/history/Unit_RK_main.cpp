@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -183,6 +184,12 @@ void TForm_rk_main::buildUi() {
   connect(SpeedButton20, &QToolButton::clicked, Panel5, &QWidget::show);
 
   setCentralWidget(central);
+
+  auto* bar = statusBar();
+  bar->setObjectName("StatusBar1");
+  lb_loadStatus = new QLabel(bar);
+  lb_loadStatus->setObjectName("lb_loadStatus");
+  bar->addWidget(lb_loadStatus, 1);
 }
 
 void TForm_rk_main::buildCommands() {
@@ -264,12 +271,15 @@ void TForm_rk_main::refreshLatestDraw() {
   lb_data2->setText(qs(t.balls));
 }
 
-void TForm_rk_main::FormShow() {
+tovrin::LoadResult TForm_rk_main::FormShow() {
   setWindowTitle("Tovrin");
   history_.setDir(ui::workDir());
   const auto r = history_.fullReload(ui::ss(ui::today().toString("yyyy/MM/dd")));
   refreshLatestDraw();
+  lb_loadStatus->setText(qs(history_.settings.currentDrawFile) + "  " + qs(tovrin::loadSummary(r)));
+  lb_loadStatus->setStyleSheet(r.ok && r.leftOut() == 0 ? QString() : QStringLiteral("color: #b00000;"));
   if (!r.ok) ui::message(this, ui::Icon::Error, qs(r.error));
+  return r;
 }
 
 void TForm_rk_main::showEvent(QShowEvent* e) {
@@ -306,7 +316,7 @@ void TForm_rk_main::show_memo_rpt(const QStringList& lines) {
 
 void TForm_rk_main::Label4Click() {
   if (!manualEntry_) {
-    manualEntry_ = new TForm_RK_stk_txtfile(history_, [this] { FormShow(); }, this);
+    manualEntry_ = new TForm_RK_stk_txtfile(history_, [this] { return FormShow(); }, this);
   }
   manualEntry_->open(currentLogo());
 }

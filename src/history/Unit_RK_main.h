@@ -41,8 +41,9 @@ class TForm_rk_main : public QMainWindow {
   // Binds a command to its handler and enables it.
   void bindCommand(const QString& name, std::function<void()> handler);
 
-  // The show handler: the full reload of the current game's history.
-  void FormShow();
+  // The show handler: the full reload of the current game's history. Shows
+  // what was loaded (and what was left out) in the status line.
+  tovrin::LoadResult FormShow();
   void show_memo(const QString& fileName);
   void show_memo_rpt(const QPlainTextEdit* memo);
   void show_memo_rpt(const QStringList& lines);
@@ -85,6 +86,7 @@ class TForm_rk_main : public QMainWindow {
   QLabel* lb_data = nullptr;
   QLabel* lb_data1 = nullptr;
   QLabel* lb_data2 = nullptr;
+  QLabel* lb_loadStatus = nullptr;  // status bar: draws loaded, lines left out
   ui::ClickLabel* Label4 = nullptr;
   ui::ClickLabel* Label5 = nullptr;
   QToolButton* SpeedButton1 = nullptr;

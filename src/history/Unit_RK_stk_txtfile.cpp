@@ -13,8 +13,8 @@
 
 using ui::qs;
 
-TForm_RK_stk_txtfile::TForm_RK_stk_txtfile(tovrin::DrawHistory& history, std::function<void()> reload,
-                                           QWidget* parent)
+TForm_RK_stk_txtfile::TForm_RK_stk_txtfile(tovrin::DrawHistory& history,
+                                           std::function<tovrin::LoadResult()> reload, QWidget* parent)
     : QDialog(parent), history_(history), reload_(std::move(reload)) {
   setObjectName("Form_RK_stk_txtfile");
   resize(720, 640);
@@ -56,14 +56,19 @@ TForm_RK_stk_txtfile::TForm_RK_stk_txtfile(tovrin::DrawHistory& history, std::fu
   connect(Button1, &QPushButton::clicked, this, &TForm_RK_stk_txtfile::Button1Click);
 }
 
-void TForm_RK_stk_txtfile::open(const QPixmap& logo) {
+bool TForm_RK_stk_txtfile::open(const QPixmap& logo) {
   const auto& s = history_.settings;
+  const auto r = tovrin::readTextLines(history_.currentFilePath());
+  if (!r.ok) {
+    ui::message(parentWidget(), ui::Icon::Error, qs(r.error));
+    return false;
+  }
   Label1->setText(qs(s.gameName) + QStringLiteral(" 開獎資料"));
   setWindowTitle(qs(s.gameName) + " " + qs(s.currentDrawFile) + QStringLiteral(" 手動輸入資料"));
   Image1->setPixmap(logo.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-  const auto r = tovrin::readTextLines(history_.currentFilePath());
   ui::setMemoLines(Memo1, r.lines);
   ui::execModal(this);
+  return true;
 }
 
 void TForm_RK_stk_txtfile::Button1Click() {
@@ -74,7 +79,16 @@ void TForm_RK_stk_txtfile::Button1Click() {
                 qs(r.error) + QStringLiteral("，檔案未儲存。請修正後再按「儲存」。"));
     return;
   }
-  if (r.ok) ui::message(this, ui::Icon::Information, windowTitle() + QStringLiteral(" 檔案儲存完成"));
-  if (reload_) reload_();
+  if (!r.ok) {
+    // The old file is intact; the window stays open so the typing can be
+    // saved again or copied elsewhere.
+    ui::message(this, ui::Icon::Error, qs(r.error) + QStringLiteral("，檔案未儲存。"));
+    return;
+  }
+  const tovrin::LoadResult loaded = reload_ ? reload_() : tovrin::LoadResult{};
+  QString text = windowTitle() + QStringLiteral(" 檔案儲存完成");
+  const std::string warning = tovrin::loadWarning(loaded);
+  if (!warning.empty()) text += "\n" + qs(warning);
+  ui::message(this, warning.empty() ? ui::Icon::Information : ui::Icon::Warning, text);
   accept();
 }

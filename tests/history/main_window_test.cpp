@@ -50,6 +50,7 @@ TEST_F(MainWindowTest, StartsWithTheNewestBigLottoDraw) {
   EXPECT_EQ(text("lb_data2"), "號碼(落球):08,14,23,24,26,47,30");
   EXPECT_EQ(text("Label4"), "RK8e49.txt");
   EXPECT_EQ(w.main->table().count, 2163);
+  EXPECT_EQ(text("lb_loadStatus"), "RK8e49.txt  已載入 2,163 期");
   // Start-up created every other draw and draw-date file.
   for (const char* f : {"hkmark6.txt", "lotto38.txt", "TW539.txt", "RK8e49drawdate.txt", "HKM6drawdate.txt",
                         "Weilidrawdate.txt", "TW539drawdate.txt"})

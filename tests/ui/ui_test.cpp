@@ -1,4 +1,6 @@
+#include <QCoreApplication>
 #include <QPlainTextEdit>
+#include <stdexcept>
 #include <gtest/gtest.h>
 
 #include "support/fake_platform.h"
@@ -31,4 +33,27 @@ TEST(ReadInteger, ShowsTheStandardMessageForText) {
   EXPECT_FALSE(ui::readInteger(nullptr, ""));
   EXPECT_EQ(platform.messages.texts(), (QStringList{"'1x' is not a valid integer value", "'' is not a valid integer value"}));
   EXPECT_EQ(platform.messages.shown[0].icon, ui::Icon::Error);
+}
+
+namespace {
+// A handler that fails the way a broken converter or a bad index would.
+class Throwing : public QObject {
+ public:
+  bool event(QEvent*) override { throw std::runtime_error("converter missing"); }
+};
+}  // namespace
+
+TEST(Application, AnExceptionFromAHandlerIsShownAndTheProgramGoesOn) {
+  testing_support::FakePlatform platform;
+  Throwing target;
+  QEvent e(QEvent::User);
+  EXPECT_FALSE(QCoreApplication::sendEvent(&target, &e));
+  ASSERT_EQ(platform.messages.shown.size(), 1u);
+  EXPECT_EQ(platform.messages.shown[0].icon, ui::Icon::Error);
+  EXPECT_EQ(platform.messages.shown[0].text, "程式發生錯誤，這次操作已停止：converter missing");
+  // Events still flow afterwards.
+  QObject fine;
+  QEvent again(QEvent::User);
+  QCoreApplication::sendEvent(&fine, &again);
+  EXPECT_EQ(platform.messages.shown.size(), 1u);
 }
