@@ -263,7 +263,10 @@ void TForm_tovrin::ComboBox1Change() {
   for (int i = 1; i <= 8; ++i) {
     const QString text = PillarSizeBoxes[i]->currentText();
     const auto v = ui::readInteger(this, text);
-    if (!v) return;
+    // A size that does not read keeps the one in effect; the totals below
+    // always follow the sizes in effect, so the arrangement never compares
+    // against one shape and fills another.
+    if (!v) break;
     if (*v < 0 || *v > tovrin::kPillarSlots) {
       // A pillar holds at most 12 balls; keep the size it had.
       ui::message(this, ui::Icon::Warning,
@@ -338,7 +341,9 @@ void TForm_tovrin::FormShow() {
   CB_Select->setCurrentText("4");
   for (int i = 1; i <= 8; ++i) PillarSizeBoxes[i]->setCurrentText(i <= 4 ? "2" : "0");
   settingLayout_ = false;
-  ComboBox1Change();
+  // The pillar count went back to 4, so boxes 5..8 must be disabled again
+  // even when the last visit used more pillars.
+  CB_SelectChange();
 
   const auto dates = tovrin::latestDates(table(), 20);
   cb_date->blockSignals(true);

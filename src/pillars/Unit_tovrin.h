@@ -53,11 +53,11 @@ class TForm_tovrin : public QDialog {
   void CB_SelectChange();
   void ComboBox1Change();
 
-  // --- Number source ---
-  void Button1Click();
-  void Button16Click();
-  void Button17Click();
-  void Button18Click();
+  // --- Number source --- (false when the query refused its input)
+  bool Button1Click();
+  bool Button16Click();
+  bool Button17Click();
+  bool Button18Click();
   void cb_dateChange();
   void Button2Click();
   void Button33Click();
@@ -138,7 +138,9 @@ class TForm_tovrin : public QDialog {
   // Period helpers.
   std::vector<std::string> workingPeriod() const;  // lines of Memo1
   void showQuery(const tovrin::QueryResult& r);
-  void rerunQuery();
+  bool rerunQuery();  // false when the query refused its input
+  // A memo's 清除: empty it and re-run the last query (which refills it).
+  bool clearAndRerun(QPlainTextEdit* memo);
   void memoCopy(QPlainTextEdit* memo, bool withMessage = true);
   void memoSave(QPlainTextEdit* memo, const QString& ext, const QString& filter);
   // The four buttons under a result memo (清除, 複製, 存檔(txt), 存檔(csv)).

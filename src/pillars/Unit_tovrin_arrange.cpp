@@ -34,7 +34,9 @@ void TForm_tovrin::Button19Click() {
     ui::message(this, ui::Icon::Warning, QStringLiteral("立柱的號碼數與上面所選的不相同"));
     return;
   }
-  Button20->click();
+  // The period is re-read first; when its query refuses its input the
+  // arrangement stops rather than report over a period that was not read.
+  if (!clearAndRerun(Memo2)) return;
   findChild<QPushButton*>("Button24")->click();
   findChild<QPushButton*>("Button25")->click();
   const std::vector<int> sizes(layout_.sizes.begin(), layout_.sizes.begin() + layout_.count);

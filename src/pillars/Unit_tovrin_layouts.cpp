@@ -123,6 +123,9 @@ void TForm_tovrin::runSubSelections(SubSelectionKind kind) {
   const QString caption = QString::fromUtf8(is12 ? kCaption12 : kCaption15);
 
   const QDateTime start = ui::now();
+  // A run stopped before it reports puts back the shape that was in effect,
+  // so the shape boxes never disagree with the pillars the memos hold.
+  const std::vector<int> shapeBefore(layout_.sizes.begin(), layout_.sizes.begin() + layout_.count);
   setLayoutShape(is12 ? std::vector<int>{2, 2, 2, 2} : std::vector<int>{2, 2, 3, 3});
   tovrin::SubSelectionRun run(kind, sel_.selected(), workingPeriod(), periodCaption_,
                               static_cast<tovrin::RankPriority>(RG1ItemIndex()));
@@ -165,11 +168,14 @@ void TForm_tovrin::runSubSelections(SubSelectionKind kind) {
   }
   lockForRun(false, button);
   running_ = false;
+  if (!report) setLayoutShape(shapeBefore);
 }
 
 void TForm_tovrin::writeResultFile(const char* name) {
-  // The report stays in the memo whether or not the file could be written.
-  (void)tovrin::writeTextLines(history_.dir() / name, ui::memoStdLines(Memo2));
+  // The report stays in the memo whether or not the file could be written;
+  // the user is told when it could not.
+  const auto r = tovrin::writeTextLines(history_.dir() / name, ui::memoStdLines(Memo2));
+  if (!r.ok) ui::message(this, ui::Icon::Error, qs(r.error) + QStringLiteral("（分析結果仍顯示於彩柱驗證頁）"));
 }
 
 void TForm_tovrin::lockForRun(bool lock, QPushButton* running) {

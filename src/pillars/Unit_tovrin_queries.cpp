@@ -146,44 +146,47 @@ void TForm_tovrin::showQuery(const tovrin::QueryResult& r) {
   Button2->click();
 }
 
-void TForm_tovrin::Button1Click() {
+bool TForm_tovrin::Button1Click() {
   queryMode_ = tovrin::QueryMode::DateRange;
   showQuery(tovrin::dateRangeQuery(table(), dayOf(DateTimePicker1->date()), dayOf(DateTimePicker2->date())));
+  return true;
 }
 
-void TForm_tovrin::Button16Click() {
+bool TForm_tovrin::Button16Click() {
   const auto n = ui::readInteger(this, cbis->currentText());
-  if (!n) return;
+  if (!n) return false;
   queryMode_ = tovrin::QueryMode::Recent;
   showQuery(tovrin::recentQuery(table(), *n));
+  return true;
 }
 
-void TForm_tovrin::Button17Click() {
+bool TForm_tovrin::Button17Click() {
   const auto k = ui::readInteger(this, cb_intv->currentText());
-  if (!k) return;
+  if (!k) return false;
   const auto n = ui::readInteger(this, cbis_2->currentText());
-  if (!n) return;
+  if (!n) return false;
   if (*k < 1) {
     ui::message(this, ui::Icon::Warning, QStringLiteral("「每幾期一次」必須是 1 以上的整數，請重新輸入"));
-    return;
+    return false;
   }
   queryMode_ = tovrin::QueryMode::Periodic;
   showQuery(tovrin::periodicQuery(table(), *k, *n));
+  return true;
 }
 
-void TForm_tovrin::Button18Click() {
+bool TForm_tovrin::Button18Click() {
   const auto i = ui::readInteger(this, cb_ii->currentText());
-  if (!i) return;
+  if (!i) return false;
   const auto q = ui::readInteger(this, cb_prediction->currentText());
-  if (!q) return;
+  if (!q) return false;
   if (tovrin::findDrawRow(table(), ss(cb_date->currentText().trimmed())) == 0) {
     ui::message(this, ui::Icon::Warning,
                 QStringLiteral("找不到開獎日期 %1 的資料，請從清單選擇開獎日期").arg(cb_date->currentText()));
-    return;
+    return false;
   }
   if (*i < 1 || *i > 7) {
     ui::message(this, ui::Icon::Warning, QStringLiteral("「第幾支」必須是 1 到 7（7 為特別號）"));
-    return;
+    return false;
   }
   queryMode_ = tovrin::QueryMode::Drag;
   tovrin::DragParams p;
@@ -193,6 +196,7 @@ void TForm_tovrin::Button18Click() {
   p.fixed = cb_ff->isChecked();
   p.drawnOrder = cb_ori->isChecked();
   showQuery(tovrin::dragQuery(table(), p));
+  return true;
 }
 
 void TForm_tovrin::cb_dateChange() {
@@ -206,13 +210,19 @@ void TForm_tovrin::cb_dateChange() {
   cb_prediction->setCurrentText(QString::number(ref->later));
 }
 
-void TForm_tovrin::rerunQuery() {
+bool TForm_tovrin::rerunQuery() {
   switch (queryMode_) {
-    case tovrin::QueryMode::DateRange: Button1->click(); break;
-    case tovrin::QueryMode::Recent: Button16->click(); break;
-    case tovrin::QueryMode::Periodic: Button17->click(); break;
-    case tovrin::QueryMode::Drag: Button18->click(); break;
+    case tovrin::QueryMode::DateRange: return Button1Click();
+    case tovrin::QueryMode::Recent: return Button16Click();
+    case tovrin::QueryMode::Periodic: return Button17Click();
+    case tovrin::QueryMode::Drag: return Button18Click();
   }
+  return false;
+}
+
+bool TForm_tovrin::clearAndRerun(QPlainTextEdit* memo) {
+  memo->clear();
+  return rerunQuery();
 }
 
 void TForm_tovrin::memoCopy(QPlainTextEdit* memo, bool withMessage) {
@@ -233,10 +243,7 @@ QHBoxLayout* TForm_tovrin::memoButtons(QWidget* page, QPlainTextEdit* memo, cons
   auto* csv = button(page, names[3], QStringLiteral("存檔(csv)"));
   for (QPushButton* b : {clear, copy, txt, csv}) row->addWidget(b);
   row->addStretch();
-  connect(clear, &QPushButton::clicked, this, [this, memo] {
-    memo->clear();
-    rerunQuery();
-  });
+  connect(clear, &QPushButton::clicked, this, [this, memo] { clearAndRerun(memo); });
   connect(copy, &QPushButton::clicked, this, [this, memo] { memoCopy(memo); });
   connect(txt, &QPushButton::clicked, this,
           [this, memo] { memoSave(memo, "txt", ui::textFilter()); });

@@ -12,11 +12,12 @@ void TForm_tovrin::Button26Click() {
   const auto pillars = pillarsAsChecked();
   const auto period = workingPeriod();
   auto lines = ui::memoStdLines(Memo2);
-  // Annotate as many lines of this page's copy as the period has.
-  const std::size_t n = std::min(period.size(), lines.size());
-  const std::vector<std::string> plain(lines.begin(), lines.begin() + n);
-  const auto v = tovrin::verifyPillars(pillars, plain);
-  std::copy(v.annotated.begin(), v.annotated.end(), lines.begin());
+  // Every draw of the period counts, as in 連碰驗證: a line this page's copy
+  // lacks is read from the period itself, and only lines that exist are annotated.
+  std::vector<std::string> checked = period;
+  for (std::size_t k = 0; k < checked.size() && k < lines.size(); ++k) checked[k] = lines[k];
+  const auto v = tovrin::verifyPillars(pillars, checked);
+  for (std::size_t k = 0; k < v.annotated.size() && k < lines.size(); ++k) lines[k] = v.annotated[k];
   hitTotals_ = v.totals;
   const auto report = tovrin::pillarReport({periodCaption_, pillars, bets_, hitTotals_});
   lines.insert(lines.end(), report.begin(), report.end());
@@ -32,7 +33,7 @@ void TForm_tovrin::Button27Click() {
       return;
     }
   }
-  Button20->click();
+  if (!clearAndRerun(Memo2)) return;
   for (int p = 1; p <= layout_.count; ++p) {
     const QStringList typed = ui::memoLines(PillarMemos[p]);
     for (int j = 0; j < typed.size(); ++j) layout_.balls[p - 1][j] = ui::ss(typed[j]);

@@ -48,6 +48,32 @@ TEST(Arrangement, SingleBallPillarsTakeTheHeaviestBallsAndPairsTheRarest) {
   EXPECT_EQ(arrange({1, 1, 2, 2}, period()), (Pillars{{"01"}, {"03"}, {"02", "04"}, {"05", "06"}}));
 }
 
+// 05 and 06 came out together often, but never in a triple with another
+// selected ball: the pair ranking puts 05 second, the triple ranking 03.
+// The triple ranking is written last and decides the single-ball pillars.
+TEST(Arrangement, TheTripleRankingDecidesOverThePairRanking) {
+  auto lines = period();
+  for (int i = 0; i < 4; ++i) lines.push_back("0009,2020/02/01,109009,05,06,41,42,43,44,07");
+  const PeriodMasks m(lines);
+  EXPECT_EQ(rankBalls(get_allno_selected(kSix, m, 2), 2).ranking,
+            (std::vector<std::string>{"01", "05", "03", "02", "06", "04"}));
+  EXPECT_EQ(rankBalls(get_allno_selected(kSix, m, 3), 3).ranking,
+            (std::vector<std::string>{"01", "03", "02", "05", "04"}));
+  EXPECT_EQ(arrange({1, 1, 2, 2}, lines), (Pillars{{"01"}, {"03"}, {"02", "04"}, {"05", "06"}}));
+}
+
+// Counts of four digits rank above three-digit ones and weigh in full.
+TEST(Arrangement, FourDigitCountsRankFirstAndWeighInFull) {
+  std::vector<std::string> lines(1000, "0001,2020/01/01,109001,01,02,41,42,43,44,07");
+  lines.push_back("0002,2020/01/02,109002,03,04,41,42,43,44,07");
+  const auto pairs = get_allno_selected({"01", "02", "03", "04"}, PeriodMasks(lines), 2);
+  EXPECT_EQ(pairs[0], "10000102");
+  EXPECT_EQ(pairs[1], "0010304");
+  const auto r = rankBalls(pairs, 2);
+  EXPECT_EQ(r.comboLines[0], "0102  1000");
+  EXPECT_EQ(r.weights, (std::vector<int>{100002, 100001, 104, 103}));
+}
+
 TEST(Arrangement, TwoTriplePillarsAreComplements) {
   EXPECT_EQ(arrange({3, 3}, period()), (Pillars{{"01", "02", "04"}, {"03", "05", "06"}}));
 }

@@ -74,9 +74,10 @@ TEST(LenponCheck, HitsAreBinomialsOfTheSelectedBallsDrawn) {
 }
 
 TEST(LenponCheck, ReportAndDetailSwitch) {
-  const std::vector<std::string> period = {periodLineWith("01,02,03,20,30,40,02")};
+  // The special ball 03 is selected but never counts: only 01 and 02 were drawn.
+  const std::vector<std::string> period = {periodLineWith("01,02,20,30,40,41,03")};
   const auto detailed = verifyLenpon({"01", "02", "03"}, period, true);
-  EXPECT_EQ(detailed.annotated[0], period[0] + ",|,01,02,03,__,__,__,|,3,1,0");
+  EXPECT_EQ(detailed.annotated[0], period[0] + ",|,01,02,__,__,__,__,|,1,0,0");
   const auto plain = verifyLenpon({"01", "02", "03"}, period, false);
   EXPECT_TRUE(plain.annotated.empty());
   EXPECT_EQ(plain.totals, detailed.totals);

@@ -18,6 +18,9 @@
 #include "support/fake_platform.h"
 #include "ui/text.h"
 
+// Readable failure messages for texts the windows show.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 namespace testing_support {
 
 class TovrinTest : public ::testing::Test {

@@ -1,6 +1,8 @@
 #include <QGroupBox>
 #include <QRadioButton>
 
+#include "core/pillars/layouts.h"
+#include "core/pillars/period.h"
 #include "core/text/codec.h"
 #include "tovrin_fixture.h"
 
@@ -9,6 +11,83 @@ using testing_support::TovrinTest;
 
 namespace {
 const QList<int> kEight = {3, 7, 11, 18, 24, 30, 41, 45};
+
+std::string bytesOf(const QStringList& lines) {
+  std::string out;
+  for (const QString& l : lines) out += *tovrin::encodeCp950(l.toStdString()) + "\r\n";
+  return out;
+}
+}  // namespace
+
+// The 3x3x3 and 1x1x2x2x2 buttons print, line for line, what the plain
+// scoring of every layout over the same period gives.
+TEST_F(TovrinTest, NineAndEightBallShapesMatchThePlainScoring) {
+  open();
+  const auto period = tovrin::dateRangeQuery(w.main->table(), {2009, 1, 1}, {2026, 12, 10});
+  struct Case {
+    const char* button;
+    tovrin::LayoutShape shape;
+    std::vector<int> balls;
+  } cases[] = {
+      {"Button28", tovrin::LayoutShape::P3x3x3, {3, 7, 11, 18, 24, 30, 33, 41, 45}},
+      {"Button29", tovrin::LayoutShape::P1x1x2x2x2, {3, 7, 11, 18, 24, 30, 41, 45}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.button);
+    click("Button8");
+    std::vector<std::string> selected;
+    for (int b : c.balls) {
+      ball(b)->setChecked(true);
+      selected.push_back(tovrin::format00(b));
+    }
+    click(c.button);
+    const auto oracle = tovrin::analyzeLayouts(c.shape, selected, period.lines, period.caption,
+                                               tovrin::RankPriority::FourFirst, tovrin::Scoring::Literal);
+    EXPECT_EQ(ui::toStd(memo("Memo2")), oracle.report);
+    for (std::size_t p = 0; p < oracle.best.size(); ++p)
+      EXPECT_EQ(ui::toStd(memo(QString("Mx%1").arg(p + 1))), oracle.best[p]) << p;
+  }
+}
+
+TEST_F(TovrinTest, TwelveChooseEightRefusesAnotherCount) {
+  open();
+  tick({2, 5, 9, 14, 19, 23, 28, 31, 36, 40, 44});
+  find<QPlainTextEdit>("Memo2")->setPlainText("keep");
+  click("Button31");
+  EXPECT_EQ(platform.messages.texts().last(), "本分析所選的號碼必須是１２個，請重新選擇後再操作本功能");
+  EXPECT_EQ(find<QComboBox>("cb9")->currentText(), "12");
+  EXPECT_EQ(page(), 2);
+  EXPECT_EQ(memo("Memo2"), QStringList{"keep"});
+  EXPECT_FALSE(std::filesystem::exists(platform.dir() / "C12_8.txt"));
+}
+
+TEST_F(TovrinTest, AResultFileThatCannotBeWrittenIsReported) {
+  open();
+  std::filesystem::create_directory(platform.dir() / "C12_8.txt");
+  tick({2, 5, 9, 14, 19, 23, 28, 31, 36, 40, 44, 48});
+  click("Button31");
+  EXPECT_EQ(platform.messages.texts().last(),
+            "無法寫入檔案 C12_8.txt：這是一個資料夾（分析結果仍顯示於彩柱驗證頁）");
+  EXPECT_EQ(platform.messages.shown.back().icon, ui::Icon::Error);
+  EXPECT_EQ(memo("Memo2")[0], "１２選８碼立柱 = 2x2x2x2 優柱分析");
+}
+
+// A stopped run without a report used to leave 2x2x2x2 in the shape boxes
+// while the memos kept the earlier layout.
+TEST_F(TovrinTest, AStoppedRunPutsBackTheShapeInEffect) {
+  open();
+  tick({2, 5, 9, 14, 19, 23, 28, 31, 36, 40, 44, 48});
+  setCombo("CB_Select", "3");
+  for (const char* box : {"ComboBox1", "ComboBox2", "ComboBox3"}) setCombo(box, "4");
+  t->onSubSelectionDone = [this](int done) {
+    if (done == 7) click("btn_stop");
+  };
+  click("Button31");
+  EXPECT_EQ(find<QComboBox>("CB_Select")->currentText(), "3");
+  for (const char* box : {"ComboBox1", "ComboBox2", "ComboBox3"}) EXPECT_EQ(find<QComboBox>(box)->currentText(), "4");
+  EXPECT_FALSE(find<QComboBox>("ComboBox4")->isEnabled());
+  // 4x4x4: 48 two-star, 64 three-star bets.
+  EXPECT_EQ(text("lb_tot"), "共= 112 碰");
 }
 
 TEST_F(TovrinTest, LayoutAnalysisOfEightBalls) {
@@ -79,9 +158,7 @@ TEST_F(TovrinTest, TwelveChooseEightReportsAndWritesItsFile) {
   EXPECT_EQ(find<QPushButton>("Button31")->text(), "12取8超優分析");
   EXPECT_FALSE(find<QPushButton>("btn_stop")->isVisible());
   // The file holds the report, in Big5 with CR LF.
-  std::string expected;
-  for (const QString& l : r) expected += *tovrin::encodeCp950(l.toStdString()) + "\r\n";
-  EXPECT_EQ(readBytes(platform.dir() / "C12_8.txt"), expected);
+  EXPECT_EQ(readBytes(platform.dir() / "C12_8.txt"), bytesOf(r));
 }
 
 TEST_F(TovrinTest, StoppedTwelveChooseEightReportsNothing) {
@@ -136,7 +213,7 @@ TEST_F(TovrinTest, FifteenChooseTenStopsAndReportsWhatItComputed) {
   EXPECT_EQ(r[0], "１５選１０碼立柱 = 2x2x3x3 優柱分析");
   EXPECT_TRUE(r.contains("※ 以上結果為計算所有組合之 ﹙6 / 3003 ﹚"));
   EXPECT_TRUE(r.last().startsWith(" 計算時間 "));
-  EXPECT_TRUE(std::filesystem::exists(platform.dir() / "C15_10.txt"));
+  EXPECT_EQ(readBytes(platform.dir() / "C15_10.txt"), bytesOf(r));
   EXPECT_FALSE(find<QLabel>("lb_percent")->isVisible());
   // Controls come back as they were: unused pillars stay disabled.
   EXPECT_TRUE(find<QGroupBox>("RG1")->isEnabled());
@@ -144,14 +221,28 @@ TEST_F(TovrinTest, FifteenChooseTenStopsAndReportsWhatItComputed) {
   EXPECT_FALSE(find<QComboBox>("ComboBox5")->isEnabled());
   EXPECT_EQ(text("lb_tot"), "共= 133 碰");
 
-  // A stop before five are done gives no report and no file.
-  std::filesystem::remove(platform.dir() / "C15_10.txt");
-  find<QPlainTextEdit>("Memo2")->clear();
+}
+
+// The boundary: a stop after four sub-selections reports nothing; after five
+// it reports over those five.
+TEST_F(TovrinTest, FifteenChooseTenNeedsFiveDoneToReport) {
+  open();
+  tick({2, 5, 9, 14, 19, 23, 28, 31, 36, 40, 41, 44, 46, 48, 49});
+  setCombo("cbis", "100");
+  click("Button16");
   t->onSubSelectionDone = [this](int done) {
-    if (done == 3) click("btn_stop_1510");
+    if (done == 4) click("btn_stop_1510");
   };
   click("Button32");
   EXPECT_TRUE(memo("Memo2").isEmpty());
   EXPECT_FALSE(std::filesystem::exists(platform.dir() / "C15_10.txt"));
   EXPECT_EQ(find<QPushButton>("Button32")->text(), "15取10超優分析");
+
+  t->onSubSelectionDone = [this](int done) {
+    if (done == 5) click("btn_stop_1510");
+  };
+  click("Button32");
+  const QStringList r = memo("Memo2");
+  EXPECT_TRUE(r.contains("※ 以上結果為計算所有組合之 ﹙5 / 3003 ﹚"));
+  EXPECT_EQ(readBytes(platform.dir() / "C15_10.txt"), bytesOf(r));
 }

@@ -1,5 +1,7 @@
 #include "core/pillars/arrangement.h"
 
+#include "core/pillars/statistics.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -10,11 +12,7 @@ std::vector<std::string> get_allno_selected(std::vector<std::string> selected, c
   std::sort(selected.begin(), selected.end());
   const int n = static_cast<int>(selected.size());
   std::vector<std::string> out;
-  auto add = [&](const std::string& combo) {
-    char count[8];
-    std::snprintf(count, sizeof count, "%03d", period.chkBingo(combo));
-    out.push_back(count + combo);
-  };
+  auto add = [&](const std::string& combo) { out.push_back(scoredText(period.chkBingo(combo), combo)); };
   if (k == 2) {
     for (int i = 0; i < n; ++i)
       for (int j = i + 1; j < n; ++j) add(selected[i] + selected[j]);
@@ -23,7 +21,7 @@ std::vector<std::string> get_allno_selected(std::vector<std::string> selected, c
       for (int j = i + 1; j < n; ++j)
         for (int l = j + 1; l < n; ++l) add(selected[i] + selected[j] + selected[l]);
   }
-  std::sort(out.begin(), out.end(), std::greater<>());
+  std::sort(out.begin(), out.end(), [](const std::string& a, const std::string& b) { return scoredGreater(a, b); });
   return out;
 }
 
@@ -32,13 +30,14 @@ BallRankingResult rankBalls(const std::vector<std::string>& scored, int k) {
   std::array<int, 50> weights{};
   for (int b = 1; b <= 49; ++b) weights[b] = b;
   for (const auto& s : scored) {
-    const std::string balls = s.substr(3);
-    const std::string count = s.substr(0, 3);
-    r.comboLines.push_back(balls + "  " + count);
-    const int c = std::stoi(count);
+    const ScoredParts p = splitScored(s, k);
+    r.comboLines.push_back(std::string(p.combo) + "  " + std::string(p.count));
+    const int c = p.value();
     if (c <= 0) continue;
-    for (int i = 0; i < k; ++i) {
-      const int b = std::stoi(balls.substr(2 * i, 2));
+    for (int i = 0; i < k && 2 * i + 1 < static_cast<int>(p.combo.size()); ++i) {
+      const int hi = p.combo[2 * i] - '0', lo = p.combo[2 * i + 1] - '0';
+      if (hi < 0 || hi > 9 || lo < 0 || lo > 9) continue;
+      const int b = hi * 10 + lo;
       if (b >= 1 && b <= 49) weights[b] += 100 * c;
     }
   }
@@ -92,8 +91,10 @@ std::vector<std::vector<std::string>> PPNO_Arrange(const std::vector<int>& sizes
 
   auto fillFrom = [&](const std::vector<std::string>& scored, int k, std::size_t p) {
     for (auto it = scored.rbegin(); it != scored.rend(); ++it) {
+      const std::string_view combo = splitScored(*it, k).combo;
+      if (combo.size() < static_cast<std::size_t>(2 * k)) continue;
       std::vector<std::string> balls;
-      for (int i = 0; i < k; ++i) balls.push_back(it->substr(3 + 2 * i, 2));
+      for (int i = 0; i < k; ++i) balls.emplace_back(combo.substr(2 * i, 2));
       if (std::none_of(balls.begin(), balls.end(), placed)) {
         for (int i = 0; i < k; ++i) pillars[p][i] = balls[i];
         return;

@@ -109,6 +109,21 @@ bool scoredGreater(std::string_view a, std::string_view b) {
   return a > b;
 }
 
+ScoredParts splitScored(std::string_view s, int k) {
+  const std::size_t combo = 2 * static_cast<std::size_t>(std::max(k, 0));
+  const std::size_t cut = s.size() >= combo + 3 ? s.size() - combo : std::min<std::size_t>(3, s.size());
+  return {s.substr(0, cut), s.substr(cut)};
+}
+
+int ScoredParts::value() const {
+  int v = 0;
+  for (char c : count) {
+    if (c < '0' || c > '9') return 0;
+    v = v * 10 + (c - '0');
+  }
+  return v;
+}
+
 // --- Hot combinations ---
 
 namespace {
@@ -210,10 +225,8 @@ std::vector<std::string> hotMemoLines(const std::vector<std::string>& scored, in
   std::vector<std::string> out;
   out.reserve(scored.size());
   for (const auto& s : scored) {
-    // The count has at least three digits; the combination is the rest.
-    const std::size_t combo = 2 * static_cast<std::size_t>(std::max(k, 0));
-    const std::size_t cut = s.size() >= combo + 3 ? s.size() - combo : std::min<std::size_t>(3, s.size());
-    out.push_back(s.substr(cut) + "  " + s.substr(0, cut));
+    const ScoredParts p = splitScored(s, k);
+    out.push_back(std::string(p.combo) + "  " + std::string(p.count));
   }
   return out;
 }

@@ -62,6 +62,15 @@ std::string scoredText(int count, std::string_view combo);
 // combinations of one table all have one length), which keeps 1000 above 999.
 bool scoredGreater(std::string_view a, std::string_view b);
 
+// A ScoredCombo text of a k-ball combination read back: the count is every
+// character before the last 2·k (three or more digits), the combination the rest.
+struct ScoredParts {
+  std::string_view count;
+  std::string_view combo;
+  int value() const;  // the count as a number (0 when it is not one)
+};
+ScoredParts splitScored(std::string_view scored, int k);
+
 // --- Hot combinations (get_allno for k = 2, 3, 4) ---
 
 // Scores every entry of a k-ball list with chkBingo over the period, drops
