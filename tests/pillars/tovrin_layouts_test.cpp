@@ -98,7 +98,7 @@ TEST_F(TovrinTest, LayoutAnalysisOfEightBalls) {
   EXPECT_EQ(page(), 4);
   const QStringList r = memo("Memo2");
   EXPECT_EQ(r[0], "８碼立柱 = 2x2x2x2 優柱分析");
-  EXPECT_EQ(r[2], QString::fromStdString(t->periodCaption()));
+  EXPECT_EQ(r[2], "驗證期間：2009/01/01 至 2026/12/10 共   1954 期");
   EXPECT_EQ(r[4], "您選擇的立柱號碼( 8 碼)");
   EXPECT_EQ(r[5], "03,07,11,18,24,30,41,45");
   EXPECT_EQ(r[11], "以下按四星優先，四-三-二星開出統計排列");
