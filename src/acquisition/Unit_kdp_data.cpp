@@ -1,6 +1,7 @@
 #include "acquisition/Unit_kdp_data.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,7 +39,7 @@ TForm_KDP_data::TForm_KDP_data(std::string historyServer, QWidget* parent)
     : QDialog(parent), server_(std::move(historyServer)) {
   setObjectName("Form_KDP_data");
   setWindowTitle(QStringLiteral("開獎資料"));
-  resize(1100, 720);
+  resize(1400, 720);
   auto* top = new QHBoxLayout(this);
 
   auto* grid = new QGridLayout;
@@ -51,6 +52,8 @@ TForm_KDP_data::TForm_KDP_data(std::string historyServer, QWidget* parent)
     memo->setObjectName(QStringLiteral("Memo_txt") + kSuffix[g]);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setFont(monospace());
+    // Wide enough for a whole draw line.
+    memo->setMinimumWidth(QFontMetrics(memo->font()).horizontalAdvance(QString(40, '0')) + 24);
     memo->setStyleSheet("QPlainTextEdit { background: white; }");
     grid->addWidget(memo, 1, g);
     drawMemos_[g] = memo;
