@@ -233,12 +233,16 @@ void TForm_KDP_data::Button3Click() {
     ui::message(this, ui::Icon::Information, QStringLiteral("請先將【確認手動存檔】打勾"));
     return;
   }
-  tovrin::runManualSave(
-      [this](int g) -> std::optional<std::vector<std::string>> {
-        if (unreadable_[g]) return std::nullopt;
-        return ui::memoStdLines(drawMemos_[g]);
-      },
-      [this](const std::string& file, const std::vector<std::string>& lines) { return save(file, lines); },
-      [this](const std::string& line) { log(line); });
+  try {
+    tovrin::runManualSave(
+        [this](int g) -> std::optional<std::vector<std::string>> {
+          if (unreadable_[g]) return std::nullopt;
+          return ui::memoStdLines(drawMemos_[g]);
+        },
+        [this](const std::string& file, const std::vector<std::string>& lines) { return save(file, lines); },
+        [this](const std::string& line) { log(line); });
+  } catch (const std::exception& e) {
+    ui::message(this, ui::Icon::Error, QStringLiteral("存檔中斷：") + QString::fromUtf8(e.what()));
+  }
   cb_DLOK2->setChecked(false);
 }

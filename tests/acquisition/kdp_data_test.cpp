@@ -120,6 +120,15 @@ TEST_F(KdpDataTest, F2ShowsTheStoredListsWithBlackCounts) {
   EXPECT_FALSE(find<QListWidget>("clb_txt1")->isVisible());
   EXPECT_FALSE(find<QPushButton>("Button1")->isVisible());
   EXPECT_EQ(find<QPushButton>("Button1")->text(), "按這裡下載");
+
+  // It asks the history server the program was built for, file by file.
+  download();
+  ASSERT_EQ(platform.http.calls.size(), 8u);
+  for (std::size_t i = 0; i < 8; ++i) {
+    const QString u = platform.http.calls[i].url;
+    EXPECT_TRUE(u.startsWith("http://") && u.endsWith(QString("/HISTORYDATA/") + kFiles[i])) << u.toStdString();
+    EXPECT_EQ(u.section('/', 2, 2), platform.http.calls[0].url.section('/', 2, 2));
+  }
   delete w.main;
 }
 
