@@ -1,10 +1,18 @@
 #include "app/windows.h"
 
+#include "acquisition/Unit_kdp_data.h"
 #include "history/Unit_RK_main.h"
 #include "history/Unit_rk_help.h"
 #include "history/Unit_rpt.h"
 #include "pillars/Unit_tovrin.h"
 #include "ui/platform.h"
+
+namespace {
+
+// The history server's host (and port), fixed when the program is built.
+constexpr const char kHistoryServer[] = TOVRIN_HISTORY_SERVER;
+
+}  // namespace
 
 AppWindows createAppWindows() {
   AppWindows w;
@@ -17,5 +25,7 @@ AppWindows createAppWindows() {
   w.tovrin->setGameLogo(w.main->currentLogo());
   w.main->setLogoListener([t = w.tovrin](const QPixmap& logo) { t->setGameLogo(logo); });
   w.main->bindCommand("tovrin", [t = w.tovrin] { ui::execModal(t); });
+  w.kdpData = new TForm_KDP_data(kHistoryServer, w.main);
+  w.main->bindCommand("lt_record", [d = w.kdpData] { ui::execModal(d); });
   return w;
 }

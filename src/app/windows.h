@@ -5,12 +5,14 @@ class TForm_rk_main;
 class TForm_rk_help;
 class Trpt;
 class TForm_tovrin;
+class TForm_KDP_data;
 
 struct AppWindows {
   TForm_rk_main* main = nullptr;
   TForm_rk_help* help = nullptr;
   Trpt* rpt = nullptr;
   TForm_tovrin* tovrin = nullptr;
+  TForm_KDP_data* kdpData = nullptr;
 };
 
 // The main window owns every other window; deleting it deletes them all.

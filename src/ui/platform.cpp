@@ -28,6 +28,7 @@ QDate today() { return platform().clock->today(); }
 QDateTime now() { return platform().clock->now(); }
 std::filesystem::path workDir() { return platform().workDir->path(); }
 int execModal(QDialog* dialog) { return platform().modal->exec(dialog); }
+HttpResult httpGet(const QString& url, int timeoutMs) { return platform().http->get(url, timeoutMs); }
 
 void showInvalidInteger(QWidget* parent, const QString& text) {
   message(parent, Icon::Error, QStringLiteral("'%1' is not a valid integer value").arg(text));

@@ -3,6 +3,7 @@
 // dialog, clipboard use, print preview, modal showing, clock reading and the
 // working directory go through these small interfaces, so tests can replace
 // them (a message box that answers from a script, a fixed today).
+#include <QByteArray>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -72,6 +73,20 @@ class ModalRunner {
   virtual int exec(QDialog* dialog) = 0;
 };
 
+struct HttpResult {
+  int status = 0;      // the server's status code; 0 when no answer came
+  QByteArray body;     // the body as received, not decoded
+  QString error;       // why the transfer did not complete; empty when it did
+};
+
+// A blocking HTTP client: one GET returns once the response is complete, the
+// time-out has passed or the transfer failed. Redirects are not followed.
+class HttpClient {
+ public:
+  virtual ~HttpClient() = default;
+  virtual HttpResult get(const QString& url, int timeoutMs) = 0;
+};
+
 struct Platform {
   MessageBox* messages = nullptr;
   SaveFileDialog* saveDialog = nullptr;
@@ -80,6 +95,7 @@ struct Platform {
   Clock* clock = nullptr;
   WorkingDirectory* workDir = nullptr;
   ModalRunner* modal = nullptr;
+  HttpClient* http = nullptr;
 };
 
 // The platform in use; the desktop implementations until replaced.
@@ -93,6 +109,7 @@ QDate today();
 QDateTime now();
 std::filesystem::path workDir();
 int execModal(QDialog* dialog);
+HttpResult httpGet(const QString& url, int timeoutMs);
 
 // The standard message shown when a text does not read as an integer; the
 // handler that asked stops afterwards.

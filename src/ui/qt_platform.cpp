@@ -1,5 +1,7 @@
 #include "ui/qt_platform.h"
 
+#include "ui/curl_http.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -87,7 +89,8 @@ Platform desktopPlatform() {
   static SystemClock clock;
   static CurrentDirectory dir;
   static QtModalRunner modal;
-  return Platform{&messages, &save, &clipboard, &print, &clock, &dir, &modal};
+  static CurlHttpClient http;
+  return Platform{&messages, &save, &clipboard, &print, &clock, &dir, &modal, &http};
 }
 
 QString toQtFilter(const QString& filter) {

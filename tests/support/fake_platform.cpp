@@ -46,10 +46,27 @@ int ShowOnlyModal::exec(QDialog* d) {
   return 0;
 }
 
+ui::HttpResult FakeHttp::get(const QString& url, int timeoutMs) {
+  calls.push_back({url, timeoutMs});
+  auto it = responses.find(url);
+  if (it != responses.end()) return it->second;
+  ui::HttpResult refused;
+  refused.error = "Connection refused";
+  return refused;
+}
+
+void FakeHttp::serve(const QString& url, const QByteArray& body) { responses[url] = ui::HttpResult{200, body, {}}; }
+
+QStringList FakeHttp::urls() const {
+  QStringList out;
+  for (const auto& c : calls) out << c.url;
+  return out;
+}
+
 FakePlatform::FakePlatform() {
   workDir.dir = tmp.path();
   previous_ = ui::setPlatform(
-      ui::Platform{&messages, &saveDialog, &clipboard, &printPreview, &clock, &workDir, &modal});
+      ui::Platform{&messages, &saveDialog, &clipboard, &printPreview, &clock, &workDir, &modal, &http});
 }
 
 FakePlatform::~FakePlatform() { ui::setPlatform(previous_); }

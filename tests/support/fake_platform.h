@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <deque>
+#include <map>
 #include <vector>
 
 #include "support/temp_dir.h"
@@ -72,6 +73,23 @@ class ShowOnlyModal : public ui::ModalRunner {
   std::vector<QPointer<QDialog>> shown;
 };
 
+// Answers each GET from a script by URL; an unscripted URL fails as a
+// refused connection. Records every call with its time-out.
+class FakeHttp : public ui::HttpClient {
+ public:
+  ui::HttpResult get(const QString& url, int timeoutMs) override;
+  // A 200 response with this body.
+  void serve(const QString& url, const QByteArray& body);
+
+  std::map<QString, ui::HttpResult> responses;
+  struct Call {
+    QString url;
+    int timeoutMs;
+  };
+  std::vector<Call> calls;
+  QStringList urls() const;
+};
+
 // Installs all doubles for its lifetime, with a fresh working directory.
 class FakePlatform {
  public:
@@ -87,6 +105,7 @@ class FakePlatform {
   FixedClock clock;
   FixedDir workDir;
   ShowOnlyModal modal;
+  FakeHttp http;
 
  private:
   ui::Platform previous_;
