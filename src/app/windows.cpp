@@ -5,6 +5,7 @@
 #include "history/Unit_rpt.h"
 #include "pillars/Unit_tovrin.h"
 #include "ui/platform.h"
+#include "views/Unit_rk_statistics.h"
 
 AppWindows createAppWindows() {
   AppWindows w;
@@ -17,5 +18,11 @@ AppWindows createAppWindows() {
   w.tovrin->setGameLogo(w.main->currentLogo());
   w.main->setLogoListener([t = w.tovrin](const QPixmap& logo) { t->setGameLogo(logo); });
   w.main->bindCommand("tovrin", [t = w.tovrin] { ui::execModal(t); });
+  // Created on first use and kept as a child of the main window.
+  w.main->bindCommand("statistics", [m = w.main] {
+    auto* view = m->findChild<TForm_rk_statistics*>("Form_rk_statistics", Qt::FindDirectChildrenOnly);
+    if (!view) view = new TForm_rk_statistics(m->history(), [m](const QStringList& l) { m->show_memo_rpt(l); }, m);
+    ui::execModal(view);
+  });
   return w;
 }

@@ -1,5 +1,7 @@
 #include "ui/qt_platform.h"
 
+#include "ui/curl_ftp.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -87,7 +89,10 @@ Platform desktopPlatform() {
   static SystemClock clock;
   static CurrentDirectory dir;
   static QtModalRunner modal;
-  return Platform{&messages, &save, &clipboard, &print, &clock, &dir, &modal};
+  static CurlFtpClient ftp;
+  Platform p{&messages, &save, &clipboard, &print, &clock, &dir, &modal};
+  p.ftp = &ftp;
+  return p;
 }
 
 QString toQtFilter(const QString& filter) {
