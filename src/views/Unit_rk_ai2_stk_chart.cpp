@@ -59,7 +59,14 @@ void fillChart(QChart* chart, int n, const QString& title, const QString& foot,
   auto* series = new QBarSeries;
   series->append(set);
   series->setLabelsVisible(true);
-  series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+  // Each bar carries its number, upright inside its top end (24 bars leave
+  // no room for the numbers side by side).
+  series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+  series->setLabelsAngle(-90);
+  set->setLabelColor(Qt::white);
+  QFont labelFont;
+  labelFont.setPointSize(8);
+  set->setLabelFont(labelFont);
   chart->addSeries(series);
   QFont small;
   small.setPointSize(8);
@@ -72,6 +79,7 @@ void fillChart(QChart* chart, int n, const QString& title, const QString& foot,
   auto* y = new QValueAxis;
   // Room above the tallest bar for its number.
   y->setRange(0, top > 0 ? top * 1.15 : 1);
+  y->applyNiceNumbers();
   y->setLabelFormat("%d");
   y->setLabelsFont(small);
   chart->addAxis(y, Qt::AlignLeft);
@@ -106,7 +114,10 @@ Tform_rk_stk_chart::Tform_rk_stk_chart(QWidget* parent) : QWidget(parent, Qt::Wi
   Label1->setObjectName("Label1");
   Label2->setObjectName("Label2");
   Label3->setObjectName("Label3");
-  for (auto* l : {Label1, Label2, Label3}) names->addWidget(l);
+  for (auto* l : {Label1, Label2, Label3}) {
+    l->setMinimumWidth(96);
+    names->addWidget(l);
+  }
   names->addSpacing(16);
   RadioButton1 = new QRadioButton("A", this);
   RadioButton2 = new QRadioButton(QStringLiteral("B (大樂)"), this);
@@ -142,6 +153,8 @@ Tform_rk_stk_chart::Tform_rk_stk_chart(QWidget* parent) : QWidget(parent, Qt::Wi
   Label4->setObjectName("Label4");
   Label5 = new QLabel(QStringLiteral("等待"), this);
   Label5->setObjectName("Label5");
+  Label4->setMinimumWidth(64);
+  Label5->setMinimumWidth(64);
   ftp->addWidget(Label4);
   ftp->addWidget(Label5);
   v->addLayout(ftp);

@@ -154,7 +154,7 @@ TForm_rk_statistics::TForm_rk_statistics(const tovrin::DrawHistory& history,
   lbcount = new QLineEdit(this);
   lbcount->setObjectName("lbcount");
   lbcount->setReadOnly(true);
-  lbcount->setMaximumWidth(64);
+  lbcount->setMaximumWidth(80);
   row2->addWidget(lbcount);
   row2->addStretch(1);
   Button1 = new QPushButton(QStringLiteral("列印"), this);

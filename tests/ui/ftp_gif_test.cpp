@@ -1,76 +1,21 @@
 // The FTP client against a real FTP server on 127.0.0.1, and the GIF writer.
 #include <QImage>
-#include <QProcess>
-#include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <curl/curl.h>
 #include <gtest/gtest.h>
 
+#include "support/ftp_server.h"
 #include "support/temp_dir.h"
 #include "ui/curl_ftp.h"
 #include "ui/gif_writer.h"
 
+using testing_support::FtpServer;
 using testing_support::readBytes;
 using testing_support::TempDir;
 using testing_support::writeBytes;
 
 namespace {
-
-// A pyftpdlib server for one test: user "administrator" with a random
-// password, rooted in a fresh folder, on a free port it reports. It prints
-// one "LOGIN" line per successful login. Debian's own Python is the one
-// python3-pyftpdlib installs into.
-const char* kServerScript = R"(
-import sys
-from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler
-from pyftpdlib.servers import FTPServer
-root, pw, perm = sys.argv[1], sys.argv[2], sys.argv[3]
-auth = DummyAuthorizer()
-auth.add_user("administrator", pw, root, perm=perm)
-class Handler(FTPHandler):
-    def on_login(self, username):
-        print("LOGIN", username, flush=True)
-Handler.authorizer = auth
-Handler.auth_failed_timeout = 0
-server = FTPServer(("127.0.0.1", 0), Handler)
-print(server.address[1], flush=True)
-server.serve_forever()
-)";
-
-class FtpServer {
- public:
-  explicit FtpServer(bool writable) {
-    password = QString::number(QRandomGenerator::global()->generate64(), 36);
-    proc.start("/usr/bin/python3", {"-c", kServerScript, QString::fromStdString(root.path().string()), password,
-                                    writable ? "elradfmw" : "elr"});
-    if (!proc.waitForStarted(5000)) return;
-    while (port == 0 && proc.waitForReadyRead(10000)) {
-      while (proc.canReadLine()) {
-        const QByteArray line = proc.readLine().trimmed();
-        if (port == 0) port = line.toInt();
-      }
-    }
-  }
-  ~FtpServer() { stop(); }
-  void stop() {
-    if (proc.state() != QProcess::NotRunning) {
-      proc.kill();
-      proc.waitForFinished(5000);
-    }
-  }
-  // Logins seen so far (stops the server to read everything it printed).
-  int logins() {
-    stop();
-    return QString::fromUtf8(proc.readAllStandardOutput()).count("LOGIN administrator");
-  }
-
-  TempDir root;
-  QString password;
-  QProcess proc;
-  int port = 0;
-};
 
 // Generous for a busy machine; only the silent server waits out a time-out.
 const ui::FtpTimeouts kTestTimeouts{10, 10, 10};

@@ -18,6 +18,8 @@
 #include "app/windows.h"
 #include "history/Unit_RK_main.h"
 #include "support/fake_platform.h"
+#include "support/ftp_server.h"
+#include "ui/curl_ftp.h"
 #include "views/Unit_rk_ai2_stk_chart.h"
 #include "views/Unit_rk_statistics.h"
 
@@ -415,4 +417,36 @@ TEST_F(ChartWindowTest, APictureThatCannotBeWrittenStopsTheUpload) {
   EXPECT_TRUE(platform.ftp.uploaded.isEmpty());
   EXPECT_TRUE(std::filesystem::is_directory(file("index1A.gif")));
   EXPECT_TRUE(in<QPushButton>("Button2")->isEnabled());
+}
+
+// The whole path against a real FTP server: three pictures arrive byte for
+// byte on one login; a read-only account stops after the first file.
+TEST_F(ChartWindowTest, UploadsToARealServer) {
+  for (const bool writable : {true, false}) {
+    testing_support::FtpServer server(writable);
+    ASSERT_GT(server.port, 0);
+    ui::CurlFtpClient curl(ui::FtpTimeouts{10, 10, 10});
+    ui::platform().ftp = &curl;
+    platform.messages.shown.clear();
+    if (!w.main) open();
+    showImage();
+    setServer(QString("127.0.0.1:%1").arg(server.port), server.password);
+    in<QPushButton>("Button2")->click();
+    const char* names[] = {"small1.gif", "index1A.gif", "index1B.gif"};
+    if (writable) {
+      EXPECT_EQ(platform.messages.texts(), QStringList{"upload 成功"});
+      EXPECT_EQ(label("Label4"), "已連線");
+      EXPECT_EQ(label("Label5"), "上傳完畢");
+      in<QPushButton>("Button2")->click();
+      EXPECT_EQ(platform.messages.texts(), (QStringList{"upload 成功", "upload 成功"}));
+      for (const char* n : names) EXPECT_TRUE(readBytes(server.root / n) == readBytes(file(n))) << n;
+      EXPECT_EQ(server.logins(), 1);
+    } else {
+      EXPECT_EQ(platform.messages.texts(), QStringList{"upload error"});
+      EXPECT_EQ(label("Label5"), "上傳錯誤");
+      for (const char* n : names) EXPECT_FALSE(std::filesystem::exists(server.root / n)) << n;
+    }
+    curl.close();
+    ui::platform().ftp = &platform.ftp;
+  }
 }
