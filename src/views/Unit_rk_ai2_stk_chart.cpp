@@ -37,18 +37,48 @@ QColor barColour(int chart) {
   }
 }
 
-// Empties the chart and fills it with one bar series of the points.
-void fillChart(QChart* chart, int n, const QString& title, const QString& foot,
-               const std::vector<sv::ChartPoint>& points) {
-  chart->removeAllSeries();
-  for (QAbstractAxis* a : chart->axes()) {
-    chart->removeAxis(a);
-    delete a;
-  }
-  chart->setTitle(title);
+// Gives a new chart its one bar series with a category axis below and a
+// value axis on the left.
+void buildChart(QChart* chart, int n) {
   chart->legend()->hide();
   auto* set = new QBarSet(QString());
   set->setColor(barColour(n));
+  // Each bar carries its number, upright inside its top end (24 bars leave
+  // no room for the numbers side by side).
+  set->setLabelColor(Qt::white);
+  QFont small;
+  small.setPointSize(8);
+  set->setLabelFont(small);
+  auto* series = new QBarSeries;
+  series->append(set);
+  series->setLabelsVisible(true);
+  series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+  series->setLabelsAngle(-90);
+  chart->addSeries(series);
+  auto* x = new QBarCategoryAxis;
+  x->setLabelsFont(small);
+  x->setTruncateLabels(false);  // two digits always fit; never show "…"
+  chart->addAxis(x, Qt::AlignBottom);
+  series->attachAxis(x);
+  auto* y = new QValueAxis;
+  y->setLabelFormat("%d");
+  y->setLabelsFont(small);
+  chart->addAxis(y, Qt::AlignLeft);
+  series->attachAxis(y);
+}
+
+// Empties the chart's series and fills it with the points; the series and
+// axes stay, so a chart on screen is updated in place.
+void fillChart(QChart* chart, const QString& title, const QString& foot, const std::vector<sv::ChartPoint>& points) {
+  auto* series = qobject_cast<QBarSeries*>(chart->series().value(0));
+  auto* x = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).value(0));
+  auto* y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+  if (!series || series->barSets().isEmpty() || !x || !y) return;
+  QBarSet* set = series->barSets()[0];
+  chart->setTitle(title);
+  set->remove(0, set->count());
+  x->clear();
+  x->setTitleText(foot);
   QStringList categories;
   int top = 0;
   for (const auto& p : points) {
@@ -56,34 +86,9 @@ void fillChart(QChart* chart, int n, const QString& title, const QString& foot,
     categories << qs(p.label);
     top = std::max(top, p.value);
   }
-  auto* series = new QBarSeries;
-  series->append(set);
-  series->setLabelsVisible(true);
-  // Each bar carries its number, upright inside its top end (24 bars leave
-  // no room for the numbers side by side).
-  series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
-  series->setLabelsAngle(-90);
-  set->setLabelColor(Qt::white);
-  QFont labelFont;
-  labelFont.setPointSize(8);
-  set->setLabelFont(labelFont);
-  chart->addSeries(series);
-  QFont small;
-  small.setPointSize(8);
-  auto* x = new QBarCategoryAxis;
   x->append(categories);
-  x->setLabelsFont(small);
-  x->setTitleText(foot);
-  chart->addAxis(x, Qt::AlignBottom);
-  series->attachAxis(x);
-  auto* y = new QValueAxis;
-  // Room above the tallest bar for its number.
-  y->setRange(0, top > 0 ? top * 1.15 : 1);
+  y->setRange(0, top > 0 ? top : 1);
   y->applyNiceNumbers();
-  y->setLabelFormat("%d");
-  y->setLabelsFont(small);
-  chart->addAxis(y, Qt::AlignLeft);
-  series->attachAxis(y);
 }
 
 }  // namespace
@@ -100,7 +105,7 @@ Tform_rk_stk_chart::Tform_rk_stk_chart(QWidget* parent) : QWidget(parent, Qt::Wi
     charts_[n]->setObjectName(QString("Chart%1").arg(n));
     charts_[n]->setRenderHint(QPainter::Antialiasing);
     charts_[n]->setMinimumSize(220, 170);
-    fillChart(charts_[n]->chart(), n, {}, {}, {});
+    buildChart(charts_[n]->chart(), n);
   }
   grid->addWidget(charts_[2], 0, 0, 1, 4);
   grid->addWidget(charts_[3], 1, 0, 1, 4);
@@ -171,7 +176,7 @@ void Tform_rk_stk_chart::load(const sv::ChartTable& t) {
   for (int n : {1, 4, 5, 6}) data_[n].points = t.top;
   data_[2].points = t.firstHalf;
   data_[3].points = t.secondHalf;
-  for (int n = 1; n <= 6; ++n) fillChart(charts_[n]->chart(), n, data_[n].title, data_[n].foot, data_[n].points);
+  for (int n = 1; n <= 6; ++n) fillChart(charts_[n]->chart(), data_[n].title, data_[n].foot, data_[n].points);
   Label1->setText(qs(t.pictures[0]));
   Label2->setText(qs(t.pictures[1]));
   Label3->setText(qs(t.pictures[2]));
@@ -192,7 +197,8 @@ QImage Tform_rk_stk_chart::picture(int n) const {
   QGraphicsScene scene;
   auto* chart = new QChart;
   scene.addItem(chart);
-  fillChart(chart, n, data_[n].title, data_[n].foot, data_[n].points);
+  buildChart(chart, n);
+  fillChart(chart, data_[n].title, data_[n].foot, data_[n].points);
   chart->setGeometry(QRectF(QPointF(0, 0), size));
   QImage img(size, QImage::Format_RGB32);
   img.fill(Qt::white);
