@@ -197,7 +197,7 @@ void TForm_rk_statistics::buildBoards() {
   white.setColor(QPalette::Window, Qt::white);
   Panel_F1->setPalette(white);
   Panel_F1->setMinimumSize(450, 340);
-  // The slots are the designed places of ball 1..49; pictures move between them.
+  // Slot s is the home place of ball s; the rankings move pictures between slots.
   for (int b = 1; b <= kBalls; ++b) {
     const QString nn = qs(tovrin::format00(b));
     Images[b] = new QLabel(Panel_F1);

@@ -55,7 +55,7 @@ TailCount tailCount(const DrawTable& table, const Period& period);
 // The print lines of a board, one per slot: ball "00" + "-" + value "00".
 std::vector<std::string> printLines(const BallBoard& board);
 
-// Designed board positions of slot s (1-based): the picture's top-left corner
+// Board positions of slot s (1-based): the picture's top-left corner
 // and the top-left corner of the number label under it.
 struct Point {
   int x = 0, y = 0;
