@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(build-essential cmake pkg-config
       qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev qt6-qpa-plugins libgl-dev
-      libcurl4-openssl-dev libgtest-dev libgmock-dev libbenchmark-dev
+      libcurl4-openssl-dev libgif-dev libgtest-dev libgmock-dev libbenchmark-dev
       python3 python3-pyftpdlib
       xvfb xauth imagemagick fonts-noto-cjk)
 missing=()

@@ -6,6 +6,7 @@
 #include "history/Unit_rpt.h"
 #include "pillars/Unit_tovrin.h"
 #include "ui/platform.h"
+#include "views/Unit_rk_statistics.h"
 
 namespace {
 
@@ -27,5 +28,11 @@ AppWindows createAppWindows() {
   w.main->bindCommand("tovrin", [t = w.tovrin] { ui::execModal(t); });
   w.kdpData = new TForm_KDP_data(kHistoryServer, w.main);
   w.main->bindCommand("lt_record", [d = w.kdpData] { ui::execModal(d); });
+  // Created on first use and kept as a child of the main window.
+  w.main->bindCommand("statistics", [m = w.main] {
+    auto* view = m->findChild<TForm_rk_statistics*>("Form_rk_statistics", Qt::FindDirectChildrenOnly);
+    if (!view) view = new TForm_rk_statistics(m->history(), [m](const QStringList& l) { m->show_memo_rpt(l); }, m);
+    ui::execModal(view);
+  });
   return w;
 }

@@ -87,6 +87,20 @@ class HttpClient {
   virtual HttpResult get(const QString& url, int timeoutMs) = 0;
 };
 
+// An FTP client that logs in once and keeps that connection for later
+// uploads (one login however many files are sent).
+class FtpClient {
+ public:
+  virtual ~FtpClient() = default;
+  // Logs in to host:port; true when the login succeeded and the connection is up.
+  virtual bool connect(const QString& host, int port, const QString& user, const QString& password) = 0;
+  virtual bool connected() const = 0;
+  // Sends a local file in binary mode into the login directory under
+  // `remoteName`; a failure that loses the connection also ends `connected`.
+  virtual bool upload(const std::filesystem::path& file, const QString& remoteName) = 0;
+  virtual void close() = 0;
+};
+
 struct Platform {
   MessageBox* messages = nullptr;
   SaveFileDialog* saveDialog = nullptr;
@@ -96,6 +110,7 @@ struct Platform {
   WorkingDirectory* workDir = nullptr;
   ModalRunner* modal = nullptr;
   HttpClient* http = nullptr;
+  FtpClient* ftp = nullptr;
 };
 
 // The platform in use; the desktop implementations until replaced.

@@ -1,6 +1,7 @@
 #include "ui/qt_platform.h"
 
 #include "ui/curl_http.h"
+#include "ui/curl_ftp.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -90,7 +91,10 @@ Platform desktopPlatform() {
   static CurrentDirectory dir;
   static QtModalRunner modal;
   static CurlHttpClient http;
-  return Platform{&messages, &save, &clipboard, &print, &clock, &dir, &modal, &http};
+  static CurlFtpClient ftp;
+  Platform p{&messages, &save, &clipboard, &print, &clock, &dir, &modal, &http};
+  p.ftp = &ftp;
+  return p;
 }
 
 QString toQtFilter(const QString& filter) {

@@ -63,10 +63,33 @@ QStringList FakeHttp::urls() const {
   return out;
 }
 
+bool FakeFtp::connect(const QString& h, int p, const QString& u, const QString& pw) {
+  ++connects;
+  host = h;
+  port = p;
+  user = u;
+  password = pw;
+  up = acceptLogin;
+  return up;
+}
+
+bool FakeFtp::upload(const std::filesystem::path& file, const QString& remoteName) {
+  if (!up) return false;
+  const int index = static_cast<int>(uploaded.size());
+  uploaded << remoteName;
+  uploadedBytes.push_back(readBytes(file));
+  if (index == failUploadAt) {
+    if (failureDrops) up = false;
+    return false;
+  }
+  return true;
+}
+
 FakePlatform::FakePlatform() {
   workDir.dir = tmp.path();
   previous_ = ui::setPlatform(
       ui::Platform{&messages, &saveDialog, &clipboard, &printPreview, &clock, &workDir, &modal, &http});
+  ui::platform().ftp = &ftp;
 }
 
 FakePlatform::~FakePlatform() { ui::setPlatform(previous_); }

@@ -90,6 +90,25 @@ class FakeHttp : public ui::HttpClient {
   QStringList urls() const;
 };
 
+// Answers logins and uploads from its settings and records each call.
+class FakeFtp : public ui::FtpClient {
+ public:
+  bool connect(const QString& host, int port, const QString& user, const QString& password) override;
+  bool connected() const override { return up; }
+  bool upload(const std::filesystem::path& file, const QString& remoteName) override;
+  void close() override { up = false; }
+
+  bool acceptLogin = true;
+  int failUploadAt = -1;        // index of the upload (from 0) that fails
+  bool failureDrops = false;    // that failure also loses the connection
+  bool up = false;
+  int connects = 0;
+  QString host, user, password;
+  int port = 0;
+  QStringList uploaded;         // remote names, in order
+  std::vector<std::string> uploadedBytes;  // the files' content when sent
+};
+
 // Installs all doubles for its lifetime, with a fresh working directory.
 class FakePlatform {
  public:
@@ -106,6 +125,7 @@ class FakePlatform {
   FixedDir workDir;
   ShowOnlyModal modal;
   FakeHttp http;
+  FakeFtp ftp;
 
  private:
   ui::Platform previous_;
