@@ -5,6 +5,7 @@
 #include "history/Unit_rpt.h"
 #include "pillars/Unit_tovrin.h"
 #include "ui/platform.h"
+#include "views/rule_views.h"
 
 AppWindows createAppWindows() {
   AppWindows w;
@@ -17,5 +18,6 @@ AppWindows createAppWindows() {
   w.tovrin->setGameLogo(w.main->currentLogo());
   w.main->setLogoListener([t = w.tovrin](const QPixmap& logo) { t->setGameLogo(logo); });
   w.main->bindCommand("tovrin", [t = w.tovrin] { ui::execModal(t); });
+  views::bindRuleViews(w.main);
   return w;
 }
