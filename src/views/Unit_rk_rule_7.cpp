@@ -106,6 +106,8 @@ TForm_rk_rule_7::TForm_rk_rule_7(const views::ViewLinks& links, QWidget* parent)
   connect(SpeedButton1, &QToolButton::clicked, this, &TForm_rk_rule_7::SpeedButton1Click);
   connect(SpeedButton2, &QToolButton::clicked, this, &TForm_rk_rule_7::SpeedButton2Click);
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+  lbtot->setText(qs(tovrin::matchCountText(0)));
+  lbtridx->setText(qs(tovrin::offsetText(0)));
 }
 
 void TForm_rk_rule_7::showEvent(QShowEvent* e) {

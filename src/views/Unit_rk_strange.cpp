@@ -85,6 +85,8 @@ TForm_rk_strange::TForm_rk_strange(const views::ViewLinks& links, QWidget* paren
   connect(SpeedButton19, &QToolButton::clicked, this, &TForm_rk_strange::SpeedButton19Click);
   connect(SpeedButton10, &QToolButton::clicked, this, &TForm_rk_strange::SpeedButton10Click);
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+  lbtot->setText(qs(tovrin::matchCountText(0)));
+  lbtridx->setText(qs(tovrin::offsetText(0)));
 }
 
 void TForm_rk_strange::showEvent(QShowEvent* e) {

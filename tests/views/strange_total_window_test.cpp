@@ -143,6 +143,16 @@ TEST_F(TotalTest, TextThatIsNotANumber) {
   EXPECT_EQ(text("lbtot"), "合乎條件 26 筆 ");
 }
 
+TEST_F(TotalTest, NoDrawsAtAll) {
+  startAsFound();
+  open("Rule_total", "Form_rk_rule_7");
+  EXPECT_EQ(find<QLineEdit>("ed_tot")->text(), "");
+  EXPECT_EQ(grid("sgl")->rowCount(), 0);
+  EXPECT_EQ(text("lbtot"), "合乎條件 0 筆 ");
+  EXPECT_EQ(text("lbtridx"), "本期");
+  EXPECT_TRUE(platform.messages.shown.empty());
+}
+
 TEST_F(TotalTest, EmptyHistoryKeepsTheTargetAndListsNothing) {
   start();
   open("Rule_total", "Form_rk_rule_7");

@@ -28,6 +28,10 @@ class ViewsTest : public ::testing::Test {
       copyData("RK8e49.txt", platform.dir());
     else
       writeBytes(platform.dir() / "RK8e49.txt", crlf(drawLines));
+    startAsFound();
+  }
+  // Starts with whatever draw files the working directory holds (none: empty).
+  void startAsFound() {
     w = createAppWindows();
     w.main->show();
   }

@@ -34,7 +34,12 @@ TotalRun ruleTotals(const DrawTable& t, long long target, long long tolerance, b
 
 std::vector<std::string> totalListHeadings() {
   std::vector<std::string> h = {kMapDateHeading, kMapNumberHeading};
-  for (int k = 1; k <= 7; ++k) h.push_back("第" + std::to_string(k) + "號");
+  for (int k = 1; k <= 7; ++k) {
+    std::string heading = "第";
+    heading += std::to_string(k);
+    heading += "號";
+    h.push_back(std::move(heading));
+  }
   h.push_back("總數");
   return h;
 }
