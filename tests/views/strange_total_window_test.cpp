@@ -1,3 +1,5 @@
+#include <QMenu>
+
 #include "views_window_fixture.h"
 
 using testing_support::ViewsTest;
@@ -80,6 +82,17 @@ TEST_F(StrangeTest, OffsetsMoveTheListedDraws) {
   tick(1);
   EXPECT_EQ(text("lbtridx"), "本期");
   EXPECT_EQ(cell(map, 1, 1), "109001");
+
+  // The trace window gets the listed draws with a star for each ball.
+  tick(1, false);
+  find<QMenu>("PopupMenu1")->findChild<QAction*>("N1")->trigger();
+  auto* trace = w.main->findChild<QDialog*>("Form_rk_trace");
+  ASSERT_NE(trace, nullptr);
+  auto* sg = trace->findChild<QTableWidget*>("sgtrace");
+  ASSERT_EQ(sg->rowCount(), 2);
+  EXPECT_EQ(cell(sg, 1, 1), "109001");
+  EXPECT_EQ(marks(sg, 1), "03* 05* 12* 46* 47* 48* 49* ");
+  EXPECT_EQ(cell(sg, 2, 0), "2020/01/14");
 }
 
 namespace {
