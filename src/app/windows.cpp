@@ -7,6 +7,7 @@
 #include "pillars/Unit_tovrin.h"
 #include "ui/platform.h"
 #include "views/Unit_rk_statistics.h"
+#include "views/rule_views.h"
 
 namespace {
 
@@ -34,5 +35,6 @@ AppWindows createAppWindows() {
     if (!view) view = new TForm_rk_statistics(m->history(), [m](const QStringList& l) { m->show_memo_rpt(l); }, m);
     ui::execModal(view);
   });
+  views::bindRuleViews(w.main);
   return w;
 }

@@ -49,6 +49,9 @@ const CommandDef kCommands[] = {
     {"group_ng", "不出牌組", ""},
     {"ftpip", "資料伺服器位址設定", ""},
     {"tovrin", "Tovrin操作", ""},
+    // Reached only from the rule maps' pop-up menus; it has no window, so it
+    // stays disabled and out of the commands menu.
+    {"rule_define", "版路定義", ""},
     {"N34", "號碼週期統計", ""},
     {"N35", "尾數週期統計", ""},
 };
@@ -226,7 +229,8 @@ void TForm_rk_main::buildCommands() {
   // this menu lists every command so the user can reach them all.
   auto* all = bar->addMenu(QStringLiteral("指令"));
   all->setObjectName("CommandMenu");
-  for (const auto& c : kCommands) all->addAction(commands_.value(c.name));
+  for (const auto& c : kCommands)
+    if (QString::fromLatin1(c.name) != QLatin1String("rule_define")) all->addAction(commands_.value(c.name));
 }
 
 QAction* TForm_rk_main::command(const QString& name) const { return commands_.value(name); }
