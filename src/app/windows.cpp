@@ -5,6 +5,11 @@
 #include "history/Unit_rpt.h"
 #include "pillars/Unit_tovrin.h"
 #include "ui/platform.h"
+#include "views/Unit_rk_76locate.h"
+#include "views/Unit_rk_7_1.h"
+#include "views/Unit_rk_circle_1.h"
+#include "views/Unit_rk_circle_2.h"
+#include "views/Unit_rk_sumno.h"
 
 AppWindows createAppWindows() {
   AppWindows w;
@@ -17,5 +22,16 @@ AppWindows createAppWindows() {
   w.tovrin->setGameLogo(w.main->currentLogo());
   w.main->setLogoListener([t = w.tovrin](const QPixmap& logo) { t->setGameLogo(logo); });
   w.main->bindCommand("tovrin", [t = w.tovrin] { ui::execModal(t); });
+  // PMX rule, occurrence groups, 7x7 map and cycle statistics: made on first use.
+  const auto openView = [main = w.main]<class Form>(Form*) {
+    auto* form = main->findChild<Form*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!form) form = new Form(main);
+    ui::execModal(form);
+  };
+  w.main->bindCommand("PMX", [openView] { openView(static_cast<TForm_rk_7_1*>(nullptr)); });
+  w.main->bindCommand("hotgroup", [openView] { openView(static_cast<TForm_rk_sumno*>(nullptr)); });
+  w.main->bindCommand("map76", [openView] { openView(static_cast<TForm_rk_76locate*>(nullptr)); });
+  w.main->bindCommand("N34", [openView] { openView(static_cast<TForm_rk_circle_1*>(nullptr)); });
+  w.main->bindCommand("N35", [openView] { openView(static_cast<TForm_rk_circle_2*>(nullptr)); });
   return w;
 }
