@@ -45,6 +45,9 @@ TForm_rk_76locate::TForm_rk_76locate(TForm_rk_main* main) : QDialog(main), main_
   sbar = new QScrollBar(Qt::Vertical, this);
   sbar->setObjectName("sbar");
   Label2 = label(this, "Label2");
+  Label1->setMinimumWidth(48);
+  Label2->setMinimumWidth(48);
+  scroll->setAlignment(sbar, Qt::AlignHCenter);
   scroll->addWidget(Label1);
   scroll->addWidget(sbar, 1);
   scroll->addWidget(Label2);
@@ -58,7 +61,7 @@ TForm_rk_76locate::TForm_rk_76locate(TForm_rk_main* main) : QDialog(main), main_
     sbarChange();
   });
   connect(cb_mx, &QCheckBox::toggled, this, [this] { sbarChange(); });
-  resize(560, 470);
+  resize(590, 430);
 }
 
 void TForm_rk_76locate::showEvent(QShowEvent* e) {

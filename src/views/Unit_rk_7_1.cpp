@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -37,7 +38,7 @@ TForm_rk_7_1::TForm_rk_7_1(TForm_rk_main* main) : QDialog(main), main_(main) {
   setObjectName("Form_rk_7_1");
   setWindowTitle(QStringLiteral("PMX版路"));
   buildUi();
-  resize(900, 680);
+  resize(820, 680);
 }
 
 void TForm_rk_7_1::buildUi() {
@@ -92,6 +93,8 @@ void TForm_rk_7_1::buildUi() {
   top->addWidget(PageControl1);
 
   sgl = gridcells::stringGrid(this, "sgl", kGridRows, 11);
+  sgl->horizontalHeader()->setDefaultSectionSize(62);
+  sgl->setColumnWidth(0, 96);
   top->addWidget(sgl, 1);
 
   Panel3 = new QFrame(this);

@@ -35,6 +35,9 @@ TForm_rk_sumno::TForm_rk_sumno(TForm_rk_main* main) : QDialog(main), main_(main)
   sbar = new QScrollBar(Qt::Vertical, this);
   sbar->setObjectName("sbar");
   Label2 = label(this, "Label2");
+  Label1->setMinimumWidth(80);
+  Label2->setMinimumWidth(80);
+  scroll->setAlignment(sbar, Qt::AlignHCenter);
   scroll->addWidget(Label1);
   scroll->addWidget(sbar, 1);
   scroll->addWidget(Label2);
@@ -42,16 +45,13 @@ TForm_rk_sumno::TForm_rk_sumno(TForm_rk_main* main) : QDialog(main), main_(main)
   top->addLayout(middle, 1);
 
   lbavr = label(this, "lbavr");
-  top->addWidget(lbavr);
-  auto* drawRow = new QHBoxLayout;
   Label3 = label(this, "Label3");
   lb_is_no = label(this, "lb_is_no");
   lbavr2 = label(this, "lbavr2");
-  drawRow->addWidget(Label3);
-  drawRow->addWidget(lb_is_no);
-  drawRow->addStretch();
-  drawRow->addWidget(lbavr2);
-  top->addLayout(drawRow);
+  for (QLabel* l : {lbavr, Label3, lb_is_no, lbavr2}) {
+    l->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    top->addWidget(l);
+  }
 
   auto* bottom = new QHBoxLayout;
   cb_spno = checkBox(this, "cb_spno", QStringLiteral("含特別號"), true);
@@ -64,7 +64,7 @@ TForm_rk_sumno::TForm_rk_sumno(TForm_rk_main* main) : QDialog(main), main_(main)
   connect(sbar, &QScrollBar::valueChanged, this, [this] { sbarChange(); });
   connect(cb_spno, &QCheckBox::toggled, this, [this] { sbarChange(); });
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
-  resize(560, 640);
+  resize(620, 720);
 }
 
 void TForm_rk_sumno::showEvent(QShowEvent* e) {
