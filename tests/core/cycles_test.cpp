@@ -4,7 +4,7 @@
 
 #include "core/views/cycles.h"
 #include "support/temp_dir.h"
-#include "views_fixture.h"
+#include "view_tables.h"
 
 using namespace tovrin;
 using testing_support::viewTable;

@@ -2,7 +2,7 @@
 
 #include "core/views/occurrence.h"
 #include "support/temp_dir.h"
-#include "views_fixture.h"
+#include "view_tables.h"
 
 using namespace tovrin;
 using testing_support::viewTable;

@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "core/util/format.h"
-#include "core/views/view_common.h"
+#include "core/views/draw_ball_masks.h"
 
 namespace tovrin {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/util/format.h"
-#include "core/views/view_common.h"
+#include "core/views/draw_ball_masks.h"
 
 namespace tovrin {
 

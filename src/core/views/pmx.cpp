@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "core/util/format.h"
-#include "core/views/view_common.h"
+#include "core/views/draw_ball_masks.h"
 
 namespace tovrin {
 
