@@ -8,6 +8,11 @@
 #include "ui/platform.h"
 #include "views/Unit_rk_statistics.h"
 #include "views/rule_views.h"
+#include "views/Unit_rk_76locate.h"
+#include "views/Unit_rk_7_1.h"
+#include "views/Unit_rk_circle_1.h"
+#include "views/Unit_rk_circle_2.h"
+#include "views/Unit_rk_sumno.h"
 
 namespace {
 
@@ -36,5 +41,16 @@ AppWindows createAppWindows() {
     ui::execModal(view);
   });
   views::bindRuleViews(w.main);
+  // PMX rule, occurrence groups, 7x7 map and cycle statistics: made on first use.
+  const auto openView = [main = w.main]<class Form>(Form*) {
+    auto* form = main->findChild<Form*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!form) form = new Form(main);
+    ui::execModal(form);
+  };
+  w.main->bindCommand("PMX", [openView] { openView(static_cast<TForm_rk_7_1*>(nullptr)); });
+  w.main->bindCommand("hotgroup", [openView] { openView(static_cast<TForm_rk_sumno*>(nullptr)); });
+  w.main->bindCommand("map76", [openView] { openView(static_cast<TForm_rk_76locate*>(nullptr)); });
+  w.main->bindCommand("N34", [openView] { openView(static_cast<TForm_rk_circle_1*>(nullptr)); });
+  w.main->bindCommand("N35", [openView] { openView(static_cast<TForm_rk_circle_2*>(nullptr)); });
   return w;
 }
