@@ -102,7 +102,7 @@ TEST(NogoodGroups, CoincidingCandidatesAreMadeDistinct) {
     const char* text;
   } cases[] = {
       {5, "01.03.04.05.49."},
-      // Sums: 19+1 → 20? (9+10)·1 + 7 = 26 → 27; (18+20) + 8 = 46 → 47.
+      // Then 6, 7 from the equal balls and the sums (9+10) + 7 → 27, (18+20) + 8 → 47.
       {9, "01.03.04.05.06.07.27.47.49."},
   };
   for (const auto& c : cases) {
@@ -140,8 +140,8 @@ TEST(NogoodGroups, BaseDateAndCountCorrection) {
 // threshold, group sizes 5..14, bases 0..19 draws before the newest.
 TEST(NogoodGroups, FastEqualsLiteralOnRandomTables) {
   std::mt19937 rng(8112026);
-  for (int round = 0; round < 18; ++round) {
-    const groups::Settings set{round % 3, 5 + round / 3 % 3, 5 + static_cast<int>(rng() % 10)};
+  for (int round = 0; round < 9; ++round) {
+    const groups::Settings set{round % 3, 5 + round / 3, 5 + static_cast<int>(rng() % 10)};
     const int offset = static_cast<int>(rng() % 20);
     // A narrow pool makes hits frequent and collisions common.
     std::vector<int> pool = testing_support::allBalls();
@@ -154,22 +154,27 @@ TEST(NogoodGroups, FastEqualsLiteralOnRandomTables) {
     const auto literal = groups::search_Literal(t, 49, set, base);
     expectSame(fast, literal);
     if (!fast.routes.empty()) {
-      EXPECT_EQ(groups::showAll(t, fast), groups::showAll_Literal(t, fast));
+      // The show-all text of up to 100 routes (2,000 are compared on the real history).
+      auto some = fast;
+      if (some.routes.size() > 100) some.routes.resize(100);
+      EXPECT_EQ(groups::showAll(t, some), groups::showAll_Literal(t, some));
       const auto v = groups::showRoute(t, fast, static_cast<int>(fast.routes.size()));
       EXPECT_EQ(static_cast<int>(v.rows.size()), offset + 9 + groups::decode(fast.routes.back()).p);
     }
   }
   // Groups alone, many more: always N distinct ascending numbers.
-  for (int i = 0; i < 3000; ++i) {
+  for (int table = 0; table < 30; ++table) {
     std::vector<int> pool = testing_support::allBalls();
-    if (i % 2) pool.resize(10);
+    if (table % 2) pool.resize(10);
     const auto t = testing_support::randomTable(rng, 12, pool);
-    const int p = 1 + static_cast<int>(rng() % 9);
-    const groups::Route r{p, p + 1 + static_cast<int>(rng() % (10 - p)), 1 + static_cast<int>(rng() % 49)};
-    const int count = 5 + i % 10;
-    const auto text = groups::groupText(t, 49, count, r, 11);
-    ASSERT_EQ(text, groups::groupText_Literal(t, 49, count, r, 11));
-    ASSERT_EQ(static_cast<int>(text.size()), 3 * count) << text;
-    for (int k = 1; k < count; ++k) ASSERT_LT(text.substr(3 * (k - 1), 2), text.substr(3 * k, 2)) << text;
+    for (int i = 0; i < 100; ++i) {
+      const int p = 1 + static_cast<int>(rng() % 9);
+      const groups::Route r{p, p + 1 + static_cast<int>(rng() % (10 - p)), 1 + static_cast<int>(rng() % 49)};
+      const int count = 5 + i % 10;
+      const auto text = groups::groupText(t, 49, count, r, 11);
+      ASSERT_EQ(text, groups::groupText_Literal(t, 49, count, r, 11));
+      ASSERT_EQ(static_cast<int>(text.size()), 3 * count) << text;
+      for (int k = 1; k < count; ++k) ASSERT_LT(text.substr(3 * (k - 1), 2), text.substr(3 * k, 2)) << text;
+    }
   }
 }
