@@ -277,11 +277,12 @@ void TForm_rk_7star2_ng::Button1Click() {
   mm->clear();
   const int count = static_cast<int>(search_.routes.size());
   if (count == 0) return;
-  const auto lines = groups::showAll(history_.table, search_);
+  const std::string text = groups::showAllText(history_.table, search_);
   index_ = count;
   lb_sortidx->setText(qs(tovrin::formatNumber("第 #0 組", count)));
   fillRoute(groups::showRoute(history_.table, search_, count));
-  nogood_ui::setMemo(mm, lines);
+  mm->setUndoRedoEnabled(false);
+  mm->setPlainText(QString::fromStdString(text));
 }
 
 void TForm_rk_7star2_ng::Button2Click() { ui::platform().clipboard->setText(mm->toPlainText()); }

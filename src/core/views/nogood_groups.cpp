@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <string_view>
 
 #include "core/util/date.h"
 
@@ -96,36 +97,93 @@ std::string codeLine(const Search& s, long long route) {
 
 std::string hitsCell(int h) { return h == 0 ? "過關" : "  " + std::to_string(h); }
 
-// The summary of one route, from the groups as masks.
-void appendSummary(std::vector<std::string>& out, const DrawTable& t, const Search& s, const MulTable& mul,
-                   int index, long long route, std::vector<std::string>* groupTexts = nullptr,
-                   std::vector<int>* hits = nullptr) {
+// What every summary of one search shares, built once: the multiples
+// table, the condition line, each row's leading text, the judged draws'
+// ball masks and the sorted balls as integers.
+struct SummaryContext {
+  SummaryContext(const DrawTable& t, const Search& s)
+      : mul(s.maxBall), condition(conditionLine(s)), first(s.base.index - (kJudged - 1)) {
+    for (int target = first; target < t.count; ++target) {
+      rowPrefix.push_back(t.numbers[target] + "期預測 ");
+      ballMasks.push_back(ballMask(t.sorted[target]));
+    }
+    for (int k = 1; k <= 9; ++k) rowPrefix.push_back("下   " + std::to_string(k) + "    期預測 ");
+    for (int i = first - 10; i < t.count; ++i) {
+      std::array<int, 7> b{};
+      for (int c = 0; c < 7; ++c) b[c] = std::atoi(t.sorted[i][c].c_str());
+      sortedInt.push_back(b);
+    }
+  }
+  Residues residuesOf(int maxBall, const Route& r, int target) const {
+    Residues out;
+    const auto& a = sortedInt[target - r.p - (first - 10)];
+    const auto& b = sortedInt[target - r.q - (first - 10)];
+    for (int c = 0; c < 7; ++c) {
+      out.r[c] = ((a[c] - b[c]) % maxBall + maxBall) % maxBall;
+      out.r[7 + c] = (a[c] + b[c]) % maxBall;
+    }
+    return out;
+  }
+  MulTable mul;
+  std::string condition;
+  int first;                           // the first judged draw (0-based)
+  std::vector<std::string> rowPrefix;  // stored draws from `first`, then predictions 1..9
+  std::vector<uint64_t> ballMasks;
+  std::vector<std::array<int, 7>> sortedInt;  // from first − 10
+};
+
+// The summary of one route as text lines ending in "\n", from the groups as masks.
+void writeSummary(std::string& out, const DrawTable& t, const Search& s, const SummaryContext& ctx, int index,
+                  long long route, std::vector<std::string>* groupTexts = nullptr,
+                  std::vector<int>* hits = nullptr) {
   const Route r = decode(route);
   const int n = t.count;
-  out.push_back("第" + std::to_string(index) + "組");
-  out.push_back(kDashes);
-  out.push_back(conditionLine(s));
-  out.push_back(codeLine(s, route));
-  out.push_back("預測及驗證：");
-  int k = 0;
-  for (int target = s.base.index - (kJudged - 1); target < n + r.p; ++target) {
-    const uint64_t mask = groupMask(residues(t, s.maxBall, r, target), mul, s.maxBall, s.settings.count, r.m);
-    const std::string group = maskText(mask);
-    std::string line;
-    line.reserve(64);
-    if (target < n) {
-      const int h = std::popcount(mask & ballMask(t.sorted[target]));
-      line = t.numbers[target] + "期預測 " + group;
-      line += h == 0 ? " 過關" : " 爆 " + hitsCell(h) + " 支";
-      if (hits) hits->push_back(h);
-    } else {
-      line = "下   " + std::to_string(++k) + "    期預測 " + group;
+  auto line = [&out](std::string_view text) {
+    out += text;
+    out += '\n';
+  };
+  line("第" + std::to_string(index) + "組");
+  line(kDashes);
+  line(ctx.condition);
+  line(codeLine(s, route));
+  line("預測及驗證：");
+  for (int target = ctx.first; target < n + r.p; ++target) {
+    const uint64_t mask =
+        groupMask(ctx.residuesOf(s.maxBall, r, target), ctx.mul, s.maxBall, s.settings.count, r.m);
+    out += ctx.rowPrefix[target - ctx.first];
+    const size_t groupAt = out.size();
+    for (uint64_t rest = mask; rest; rest &= rest - 1) {
+      const int x = std::countr_zero(rest);
+      out += static_cast<char>('0' + x / 10);
+      out += static_cast<char>('0' + x % 10);
+      out += '.';
     }
-    if (groupTexts) groupTexts->push_back(group);
-    out.push_back(std::move(line));
+    if (groupTexts) groupTexts->push_back(out.substr(groupAt));
+    if (target < n) {
+      const int h = std::popcount(mask & ctx.ballMasks[target - ctx.first]);
+      if (h == 0) {
+        out += " 過關";
+      } else {
+        out += " 爆   ";
+        out += std::to_string(h);
+        out += " 支";
+      }
+      if (hits) hits->push_back(h);
+    }
+    out += '\n';
   }
-  out.push_back("(爆支計算不包含特別號)");
-  out.push_back(" ");
+  line("(爆支計算不包含特別號)");
+  line(" ");
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t from = 0;
+  for (size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', from)) {
+    lines.push_back(text.substr(from, nl - from));
+    from = nl + 1;
+  }
+  return lines;
 }
 
 // The literal group: the first N candidate texts, then sort and bump the
@@ -217,15 +275,32 @@ std::string routeCode(long long route) {
 
 Search search(const DrawTable& t, int maxBall, const Settings& set, const Base& base) {
   Search s{set, maxBall, base, {}};
-  const MulTable mul(maxBall);
   const int first = base.index - (kJudged - 1);
   std::array<uint64_t, kJudged> drawMask{};
   for (int d = 0; d < kJudged; ++d) drawMask[d] = ballMask(t.sorted[first + d]);
-  const int burst = set.burst, allowedMisses = kJudged - set.pass;
-  std::array<Residues, kJudged> res;
+  const uint64_t valid = (maxBall >= 63 ? ~uint64_t{0} : (uint64_t{1} << (maxBall + 1)) - 1) & ~uint64_t{1};
+  const int burst = set.burst, allowedMisses = kJudged - set.pass, count = set.count;
+  // cand[d][m][i]: candidate i (1..MaxBall) of target draw d for multiplier m,
+  // stepped from m − 1 by adding the residue, sixteen lanes at a time.
+  std::vector<std::array<uint8_t, 16>> cand(static_cast<size_t>(kJudged) * (maxBall + 1));
   for (int p = 1; p <= 9; ++p)
     for (int q = p + 1; q <= 10; ++q) {
-      for (int d = 0; d < kJudged; ++d) res[d] = residues(t, maxBall, {p, q, 1}, first + d);
+      for (int d = 0; d < kJudged; ++d) {
+        const Residues res = residues(t, maxBall, {p, q, 1}, first + d);
+        std::array<uint8_t, 16> r{}, v{};
+        for (int i = 0; i < 14; ++i) {
+          r[i] = static_cast<uint8_t>(res.r[i]);
+          v[i] = static_cast<uint8_t>(i % maxBall);
+        }
+        for (int m = 1; m <= maxBall; ++m) {
+          auto& out = cand[d * (maxBall + 1) + m];
+          for (int i = 0; i < 16; ++i) {
+            const int x = v[i] + r[i];
+            v[i] = static_cast<uint8_t>(x >= maxBall ? x - maxBall : x);
+            out[i] = static_cast<uint8_t>(v[i] + 1);
+          }
+        }
+      }
       for (int m = 1; m <= maxBall; ++m) {
         // With a limit of 1 or 2 a draw above it costs 10 and no later draw
         // can make up for it; with 0, a draw with one hit is neither a pass
@@ -233,7 +308,19 @@ Search search(const DrawTable& t, int maxBall, const Settings& set, const Base& 
         int total = 0, misses = 0;
         bool held = true;
         for (int d = 0; d < kJudged && held; ++d) {
-          const int h = std::popcount(groupMask(res[d], mul, maxBall, set.count, m) & drawMask[d]);
+          const auto& c = cand[d * (maxBall + 1) + m];
+          uint64_t mask = 0;
+          for (int i = 0; i < count; ++i) {
+            int x = c[i];
+            if (mask >> x & 1) {
+              // The next free number at or after x, wrapping to 1.
+              const uint64_t free = ~mask & valid;
+              const uint64_t above = free & (~uint64_t{0} << x);
+              x = std::countr_zero(above ? above : free);
+            }
+            mask |= uint64_t{1} << x;
+          }
+          const int h = std::popcount(mask & drawMask[d]);
           total += h;
           if (h > burst) held = burst == 0 && h == 1 && ++misses <= allowedMisses;
         }
@@ -299,7 +386,9 @@ RouteView showRoute(const DrawTable& t, const Search& s, int index) {
   v.code = routeCode(route);
   std::vector<std::string> groups;
   std::vector<int> hits;
-  appendSummary(v.summary, t, s, MulTable(s.maxBall), index, route, &groups, &hits);
+  std::string text;
+  writeSummary(text, t, s, SummaryContext(t, s), index, route, &groups, &hits);
+  v.summary = splitLines(text);
   const int first = s.base.index - (kJudged - 1);
   for (size_t i = 0; i < groups.size(); ++i) {
     const int target = first + static_cast<int>(i);
@@ -320,19 +409,21 @@ RouteView showRoute(const DrawTable& t, const Search& s, int index) {
   return v;
 }
 
-std::vector<std::string> showAll(const DrawTable& t, const Search& s) {
-  std::vector<std::string> out;
-  out.reserve(s.routes.size() * 30);
-  const MulTable mul(s.maxBall);
+std::string showAllText(const DrawTable& t, const Search& s) {
+  std::string out;
+  const SummaryContext ctx(t, s);
+  out.reserve(s.routes.size() * 1400);
   for (size_t k = 1; k <= s.routes.size(); ++k) {
-    out.push_back("第" + std::to_string(k) + "組");
-    out.push_back(kDashes);
-    appendSummary(out, t, s, mul, static_cast<int>(k), s.routes[k - 1]);
-    out.push_back("   ");
-    out.push_back("   ");
+    out += "第" + std::to_string(k) + "組\n";
+    out += kDashes;
+    out += '\n';
+    writeSummary(out, t, s, ctx, static_cast<int>(k), s.routes[k - 1]);
+    out += "   \n   \n";
   }
   return out;
 }
+
+std::vector<std::string> showAll(const DrawTable& t, const Search& s) { return splitLines(showAllText(t, s)); }
 
 std::vector<std::string> showAll_Literal(const DrawTable& t, const Search& s) {
   std::vector<std::string> out;

@@ -84,7 +84,10 @@ struct RouteView {
 };
 RouteView showRoute(const DrawTable& t, const Search& s, int index);
 
-// The show-all text: every found route's header, summary and spacing.
+// The show-all text: every found route's header, summary and spacing, as
+// one text with a line break after each line (the memo takes it at once),
+// or as lines.
+std::string showAllText(const DrawTable& t, const Search& s);
 std::vector<std::string> showAll(const DrawTable& t, const Search& s);
 std::vector<std::string> showAll_Literal(const DrawTable& t, const Search& s);
 
