@@ -283,6 +283,7 @@ Search search(const DrawTable& t, int maxBall, const Settings& set, const Base& 
   // cand[d][m][i]: candidate i (1..MaxBall) of target draw d for multiplier m,
   // stepped from m − 1 by adding the residue, sixteen lanes at a time.
   std::vector<std::array<uint8_t, 16>> cand(static_cast<size_t>(kJudged) * (maxBall + 1));
+  const uint8_t mb = static_cast<uint8_t>(maxBall);
   for (int p = 1; p <= 9; ++p)
     for (int q = p + 1; q <= 10; ++q) {
       for (int d = 0; d < kJudged; ++d) {
@@ -294,9 +295,12 @@ Search search(const DrawTable& t, int maxBall, const Settings& set, const Base& 
         }
         for (int m = 1; m <= maxBall; ++m) {
           auto& out = cand[d * (maxBall + 1) + m];
+          // x − MaxBall wraps above x when x < MaxBall, so the minimum is
+          // x mod MaxBall; written this way the lanes go through SIMD.
           for (int i = 0; i < 16; ++i) {
-            const int x = v[i] + r[i];
-            v[i] = static_cast<uint8_t>(x >= maxBall ? x - maxBall : x);
+            const uint8_t x = static_cast<uint8_t>(v[i] + r[i]);
+            const uint8_t y = static_cast<uint8_t>(x - mb);
+            v[i] = std::min(x, y);
             out[i] = static_cast<uint8_t>(v[i] + 1);
           }
         }
@@ -320,7 +324,8 @@ Search search(const DrawTable& t, int maxBall, const Settings& set, const Base& 
             }
             mask |= uint64_t{1} << x;
           }
-          const int h = std::popcount(mask & drawMask[d]);
+          int h = 0;  // at most six bits: cheaper than a popcount call without hardware popcount
+          for (uint64_t hit = mask & drawMask[d]; hit; hit &= hit - 1) ++h;
           total += h;
           if (h > burst) held = burst == 0 && h == 1 && ++misses <= allowedMisses;
         }
