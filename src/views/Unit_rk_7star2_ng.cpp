@@ -50,7 +50,7 @@ TForm_rk_7star2_ng::TForm_rk_7star2_ng(tovrin::DrawHistory& history, TForm_rk_ma
     : QDialog(parent), history_(history), main_(main) {
   setObjectName("Form_rk_7star2_ng");
   setWindowTitle(QStringLiteral("不出牌組"));
-  resize(860, 760);
+  resize(1000, 780);
   auto* v = new QVBoxLayout(this);
 
   auto* settingsRow = new QHBoxLayout;
@@ -106,9 +106,17 @@ TForm_rk_7star2_ng::TForm_rk_7star2_ng(tovrin::DrawHistory& history, TForm_rk_ma
   lb_tot->setObjectName("lb_tot");
   Label2 = new QLabel(QStringLiteral("代號"), this);
   Label2->setObjectName("Label2");
+  // Room for the longest texts, so a new count or code never gets clipped.
+  lb_sortidx->setMinimumWidth(90);
+  lb_tot->setMinimumWidth(110);
+  Label2->setMinimumWidth(130);
+  buttons->addSpacing(12);
   buttons->addWidget(lb_sortidx);
+  buttons->addSpacing(12);
   buttons->addWidget(lb_tot);
-  buttons->addWidget(Label2, 1);
+  buttons->addSpacing(24);
+  buttons->addWidget(Label2);
+  buttons->addStretch(1);
   v->addLayout(buttons);
 
   Pbar = new QProgressBar(this);
@@ -125,7 +133,7 @@ TForm_rk_7star2_ng::TForm_rk_7star2_ng(tovrin::DrawHistory& history, TForm_rk_ma
   pv->addWidget(new QLabel(QStringLiteral("(按[開始鍵]本訊息消失)"), panel_print));
   v->addWidget(panel_print);
 
-  sgl = nogood_ui::headedGrid(this, "sgl", headings());
+  sgl = nogood_ui::headedGrid(this, "sgl", headings(), 340, 60);
   sgl->setContextMenuPolicy(Qt::ActionsContextMenu);
   N1 = new QAction(QStringLiteral("列印版路內容"), sgl);
   N1->setObjectName("N1");

@@ -38,7 +38,7 @@ TForm_rk_nogood::TForm_rk_nogood(tovrin::DrawHistory& history, QWidget* parent)
     : QDialog(parent), history_(history) {
   setObjectName("Form_rk_nogood");
   setWindowTitle(QStringLiteral("不出尾數版路"));
-  resize(760, 720);
+  resize(640, 760);
   auto* v = new QVBoxLayout(this);
 
   auto* top = new QHBoxLayout;
@@ -74,14 +74,22 @@ TForm_rk_nogood::TForm_rk_nogood(tovrin::DrawHistory& history, QWidget* parent)
   lb_tot->setObjectName("lb_tot");
   Label2 = new QLabel(QStringLiteral("公式"), this);
   Label2->setObjectName("Label2");
+  // Room for the longest texts, so a new count or code never gets clipped.
+  lb_sortidx->setMinimumWidth(90);
+  lb_tot->setMinimumWidth(110);
+  Label2->setMinimumWidth(130);
   QFont mono("monospace");
   mono.setStyleHint(QFont::TypeWriter);
   Label2->setFont(mono);
   paging->addWidget(SpeedButton2);
   paging->addWidget(SpeedButton6);
+  paging->addSpacing(12);
   paging->addWidget(lb_sortidx);
+  paging->addSpacing(12);
   paging->addWidget(lb_tot);
-  paging->addWidget(Label2, 1);
+  paging->addSpacing(24);
+  paging->addWidget(Label2);
+  paging->addStretch(1);
   v->addLayout(paging);
 
   Pbar = new QProgressBar(this);
@@ -90,7 +98,7 @@ TForm_rk_nogood::TForm_rk_nogood(tovrin::DrawHistory& history, QWidget* parent)
   Pbar->setValue(0);
   v->addWidget(Pbar);
 
-  sgl = nogood_ui::headedGrid(this, "sgl", headings());
+  sgl = nogood_ui::headedGrid(this, "sgl", headings(), 60, 60);
   v->addWidget(sgl, 2);
 
   mm = new QPlainTextEdit(this);

@@ -12,14 +12,21 @@
 
 namespace nogood_ui {
 
-// A grid whose row 0 holds the headings, as the player's sheet has them.
-inline QTableWidget* headedGrid(QWidget* parent, const char* name, const QStringList& headings) {
+// A grid whose row 0 holds the headings, as the player's sheet has them:
+// date, draw number, seven narrow ball columns, then the two result columns.
+inline QTableWidget* headedGrid(QWidget* parent, const char* name, const QStringList& headings, int predictionWidth,
+                                int resultWidth) {
   auto* g = new QTableWidget(2, headings.size(), parent);
   g->setObjectName(name);
   g->horizontalHeader()->hide();
   g->verticalHeader()->hide();
   g->setEditTriggers(QAbstractItemView::NoEditTriggers);
   g->verticalHeader()->setDefaultSectionSize(22);
+  g->setColumnWidth(0, 96);
+  g->setColumnWidth(1, 70);
+  for (int c = 2; c <= 8; ++c) g->setColumnWidth(c, 36);
+  g->setColumnWidth(9, predictionWidth);
+  g->setColumnWidth(10, resultWidth);
   return g;
 }
 
