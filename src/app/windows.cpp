@@ -1,23 +1,58 @@
 #include "app/windows.h"
 
+#include <QPointer>
+#include <initializer_list>
+#include <memory>
+
 #include "acquisition/Unit_kdp_data.h"
 #include "history/Unit_RK_main.h"
 #include "history/Unit_rk_help.h"
 #include "history/Unit_rpt.h"
 #include "pillars/Unit_tovrin.h"
 #include "ui/platform.h"
-#include "views/Unit_rk_statistics.h"
-#include "views/rule_views.h"
 #include "views/Unit_rk_76locate.h"
 #include "views/Unit_rk_7_1.h"
+#include "views/Unit_rk_7star2_ng.h"
 #include "views/Unit_rk_circle_1.h"
 #include "views/Unit_rk_circle_2.h"
+#include "views/Unit_rk_nogood.h"
+#include "views/Unit_rk_statistics.h"
 #include "views/Unit_rk_sumno.h"
+#include "views/rule_views.h"
 
 namespace {
 
 // The history server's host (and port), fixed when the program is built.
 constexpr const char kHistoryServer[] = TOVRIN_HISTORY_SERVER;
+
+// Binds commands to an analysis view that is made the first time one of them
+// runs and kept afterwards (a child of the main window), shown modally.
+template <class Form, class Make>
+void bindView(TForm_rk_main* main, std::initializer_list<const char*> commands, Make make) {
+  auto form = std::make_shared<QPointer<Form>>();
+  auto open = [main, form, make] {
+    if (!*form) *form = make(main);
+    ui::execModal(*form);
+  };
+  for (const char* command : commands) main->bindCommand(command, open);
+}
+
+void bindAnalysisViews(TForm_rk_main* main) {
+  bindView<TForm_rk_statistics>(main, {"statistics"}, [](TForm_rk_main* m) {
+    return new TForm_rk_statistics(m->history(), [m](const QStringList& l) { m->show_memo_rpt(l); }, m);
+  });
+  views::bindRuleViews(main);
+  bindView<TForm_rk_7_1>(main, {"PMX"}, [](TForm_rk_main* m) { return new TForm_rk_7_1(m); });
+  bindView<TForm_rk_sumno>(main, {"hotgroup"}, [](TForm_rk_main* m) { return new TForm_rk_sumno(m); });
+  bindView<TForm_rk_76locate>(main, {"map76"}, [](TForm_rk_main* m) { return new TForm_rk_76locate(m); });
+  bindView<TForm_rk_circle_1>(main, {"N34"}, [](TForm_rk_main* m) { return new TForm_rk_circle_1(m); });
+  bindView<TForm_rk_circle_2>(main, {"N35"}, [](TForm_rk_main* m) { return new TForm_rk_circle_2(m); });
+  // Both tails commands open the same window.
+  bindView<TForm_rk_nogood>(main, {"nogood", "NG_tail"},
+                            [](TForm_rk_main* m) { return new TForm_rk_nogood(m->history(), m); });
+  bindView<TForm_rk_7star2_ng>(main, {"group_ng"},
+                               [](TForm_rk_main* m) { return new TForm_rk_7star2_ng(m->history(), m, m); });
+}
 
 }  // namespace
 
@@ -34,23 +69,6 @@ AppWindows createAppWindows() {
   w.main->bindCommand("tovrin", [t = w.tovrin] { ui::execModal(t); });
   w.kdpData = new TForm_KDP_data(kHistoryServer, w.main);
   w.main->bindCommand("lt_record", [d = w.kdpData] { ui::execModal(d); });
-  // Created on first use and kept as a child of the main window.
-  w.main->bindCommand("statistics", [m = w.main] {
-    auto* view = m->findChild<TForm_rk_statistics*>("Form_rk_statistics", Qt::FindDirectChildrenOnly);
-    if (!view) view = new TForm_rk_statistics(m->history(), [m](const QStringList& l) { m->show_memo_rpt(l); }, m);
-    ui::execModal(view);
-  });
-  views::bindRuleViews(w.main);
-  // PMX rule, occurrence groups, 7x7 map and cycle statistics: made on first use.
-  const auto openView = [main = w.main]<class Form>(Form*) {
-    auto* form = main->findChild<Form*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!form) form = new Form(main);
-    ui::execModal(form);
-  };
-  w.main->bindCommand("PMX", [openView] { openView(static_cast<TForm_rk_7_1*>(nullptr)); });
-  w.main->bindCommand("hotgroup", [openView] { openView(static_cast<TForm_rk_sumno*>(nullptr)); });
-  w.main->bindCommand("map76", [openView] { openView(static_cast<TForm_rk_76locate*>(nullptr)); });
-  w.main->bindCommand("N34", [openView] { openView(static_cast<TForm_rk_circle_1*>(nullptr)); });
-  w.main->bindCommand("N35", [openView] { openView(static_cast<TForm_rk_circle_2*>(nullptr)); });
+  bindAnalysisViews(w.main);
   return w;
 }
