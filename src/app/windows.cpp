@@ -2,6 +2,7 @@
 
 #include "history/Unit_RK_main.h"
 #include "history/Unit_rk_help.h"
+#include "history/Unit_rk_lotto_record.h"
 #include "history/Unit_rpt.h"
 #include "pillars/Unit_tovrin.h"
 #include "ui/platform.h"
@@ -9,6 +10,8 @@
 AppWindows createAppWindows() {
   AppWindows w;
   w.main = new TForm_rk_main;
+  w.record = new TForm_rk_lotto_record(w.main);
+  w.main->bindCommand("lotto_record", [r = w.record] { r->open(); });
   w.help = new TForm_rk_help(w.main);
   w.main->setHelpViewer(w.help);
   w.rpt = new Trpt(w.main);

@@ -3,11 +3,13 @@
 // commands of the main window to them.
 class TForm_rk_main;
 class TForm_rk_help;
+class TForm_rk_lotto_record;
 class Trpt;
 class TForm_tovrin;
 
 struct AppWindows {
   TForm_rk_main* main = nullptr;
+  TForm_rk_lotto_record* record = nullptr;
   TForm_rk_help* help = nullptr;
   Trpt* rpt = nullptr;
   TForm_tovrin* tovrin = nullptr;

@@ -131,6 +131,7 @@ TEST(RecordEditor, OrderButtonsSortTheWorkingRows) {
   e.setEntry({"2026/08/15", "115079", "01", "02", "03", "04", "05", "06", "07"});
   e.sortRows(false);
   EXPECT_EQ(e.rowLines(), (std::vector<std::string>{"2026/08/15,115079,01,02,03,04,05,06,07", kB, kC}));
+  EXPECT_EQ(e.selected(), 0);  // the selection moves with its row
   e.sortRows(true);
   EXPECT_EQ(e.rowLines(), (std::vector<std::string>{kC, kB, "2026/08/15,115079,01,02,03,04,05,06,07"}));
 }

@@ -96,8 +96,9 @@ void RecordEditor::fill(const DrawTable& table) {
   rows_.clear();
   rows_.reserve(table.count);
   for (int k = 0; k < table.count; ++k) rows_.push_back(rowFromLine(table.lines[k]));
+  const int keep = selected_;
   sortRows(true);
-  select(selected_);
+  select(keep);
 }
 
 std::string RecordEditor::cell(int r, int col) const {
@@ -163,7 +164,12 @@ void RecordEditor::sortRows(bool newestFirst) {
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
   std::vector<EditorRow> sorted;
   sorted.reserve(n);
-  for (int r : order) sorted.push_back(std::move(rows_[r]));
+  int selected = -1;
+  for (int k = 0; k < n; ++k) {
+    if (order[k] == selected_) selected = k;
+    sorted.push_back(std::move(rows_[order[k]]));
+  }
+  selected_ = selected;
   rows_ = std::move(sorted);
   sortedView_ = false;
 }

@@ -71,8 +71,8 @@ class RecordEditor {
   // Writes the entry (date, number, seven balls) into the selected row.
   bool setEntry(const std::array<std::string, 9>& cells);
 
-  // Sorts the rows by their lines, newest first or oldest first; the view
-  // returns to the drawn order.
+  // Sorts the rows by their lines, newest first or oldest first; the
+  // selection moves with its row and the view returns to the drawn order.
   void sortRows(bool newestFirst);
 
   // First row whose written line would not be a valid DrawLine, -1 when all are.
