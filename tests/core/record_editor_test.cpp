@@ -195,7 +195,7 @@ TEST(RecordEditor, SaveMatchesThePlainRoutineOnRandomRows) {
       r.cells[0] = "2026/0" + std::to_string(num(1, 3)) + "/1" + std::to_string(num(0, 2));
       r.cells[1] = "11500" + std::to_string(num(0, 3));
       for (int c = 2; c < 9; ++c) r.cells[c] = format00(num(1, 49));
-      r.tai = taiOf(r.cells);
+      r.tai = packedTai(r.cells);
       rows.push_back(r);
     }
     const LiteralSave literal = editorSave_Literal(rows);
@@ -206,6 +206,7 @@ TEST(RecordEditor, SaveMatchesThePlainRoutineOnRandomRows) {
     for (int k = 0; k < n; ++k) t.lines[k] = rowLine(rows[k], false);
     e.fill(t);
     ASSERT_EQ(e.rowLines(), literal.lines);
-    for (int r = 0; r < n; ++r) ASSERT_EQ(e.row(r).tai, literal.tai[r]) << r;
+    for (int r = 0; r < n; ++r)
+      for (int c = 0; c < 6; ++c) ASSERT_EQ(e.cell(r, 10 + c), literal.tai[r][c]) << r;
   }
 }

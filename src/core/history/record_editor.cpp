@@ -48,20 +48,63 @@ EditorRow rowFromLine(const std::string& line) {
   row.cells[0] = safeSub(line, 0, 10);
   row.cells[1] = safeSub(line, 11, 6);
   for (int c = 0; c < 7; ++c) row.cells[2 + c] = safeSub(line, 18 + 3 * c, 2);
-  row.tai = taiOf(row.cells);
+  row.tai = packedTai(row.cells);
   return row;
 }
 
 std::array<std::string, 6> taiOf(const std::array<std::string, 9>& cells) {
   std::array<std::string, 6> t;
-  for (int i = 2; i < 8; ++i)
-    if (cells[i].size() != 2) return t;
-  const auto so = sortedBalls(cells);
-  auto u = [&](int i) { return so[i - 1][1]; };
-  for (int i = 1; i <= 5; ++i) t[i - 1] = std::string{u(i), u(i + 1)};
-  t[5] = std::string{u(3), u(4), u(5)};
+  const std::string p = packedTai(cells);
+  if (p.empty()) return t;
+  for (int i = 0; i < 5; ++i) t[i] = p.substr(2 * i, 2);
+  t[5] = p.substr(10, 3);
   return t;
 }
+
+std::string packedTai(const std::array<std::string, 9>& cells) {
+  for (int i = 2; i < 8; ++i)
+    if (cells[i].size() != 2) return {};
+  // Only the units digits matter, but the order is that of the whole balls.
+  std::array<const std::string*, 6> so;
+  for (int i = 0; i < 6; ++i) so[i] = &cells[2 + i];
+  std::sort(so.begin(), so.end(), [](const std::string* a, const std::string* b) { return *a < *b; });
+  std::string t(13, ' ');
+  for (int i = 0; i < 5; ++i) {
+    t[2 * i] = (*so[i])[1];
+    t[2 * i + 1] = (*so[i + 1])[1];
+  }
+  t[10] = (*so[2])[1];
+  t[11] = (*so[3])[1];
+  t[12] = (*so[4])[1];
+  return t;
+}
+
+namespace {
+
+// Compares the lines two rows would join to (cells with "," between them)
+// without building them.
+int compareLines(const EditorRow& a, const EditorRow& b) {
+  int ca = 0, cb = 0;
+  std::size_t ia = 0, ib = 0;
+  for (;;) {
+    // The next character of each virtual line; -1 at its end.
+    auto next = [](const EditorRow& r, int& c, std::size_t& i) -> int {
+      while (c < 9) {
+        if (i < r.cells[c].size()) return static_cast<unsigned char>(r.cells[c][i++]);
+        if (c == 8) return -1;
+        ++c;
+        i = 0;
+        return ',';
+      }
+      return -1;
+    };
+    const int x = next(a, ca, ia), y = next(b, cb, ib);
+    if (x != y) return x < y ? -1 : 1;
+    if (x < 0) return 0;
+  }
+}
+
+}  // namespace
 
 std::string rowLine(const EditorRow& row, bool trim) {
   std::string line;
@@ -103,7 +146,10 @@ void RecordEditor::fill(const DrawTable& table) {
 
 std::string RecordEditor::cell(int r, int col) const {
   const EditorRow& row = rows_[r];
-  if (col >= 10) return row.tai[col - 10];
+  if (col >= 10) {
+    if (row.tai.empty()) return {};
+    return col == 15 ? row.tai.substr(10, 3) : row.tai.substr(2 * (col - 10), 2);
+  }
   if (col == 9) return {};
   if (sortedView_ && col >= 2 && col <= 7) return sortedBalls(row.cells)[col - 2];
   return row.cells[col];
@@ -147,30 +193,35 @@ bool RecordEditor::setDate(const std::string& date) {
 bool RecordEditor::setEntry(const std::array<std::string, 9>& cells) {
   if (selected_ < 0) return false;
   rows_[selected_].cells = cells;
-  rows_[selected_].tai = taiOf(cells);
+  rows_[selected_].tai = packedTai(cells);
   return true;
 }
 
 void RecordEditor::sortRows(bool newestFirst) {
-  // Sort an index by the rows' lines, built once, then move the rows.
+  // Sort an index of the rows, then move the rows into place by swapping
+  // along the permutation's cycles (no second copy of the rows).
   const int n = rowCount();
-  std::vector<std::string> keys(n);
-  for (int r = 0; r < n; ++r) keys[r] = rowLine(rows_[r], false);
   std::vector<int> order(n);
   std::iota(order.begin(), order.end(), 0);
-  if (newestFirst)
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] > keys[b]; });
-  else
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
-  std::vector<EditorRow> sorted;
-  sorted.reserve(n);
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    const int c = compareLines(rows_[a], rows_[b]);
+    return newestFirst ? c > 0 : c < 0;
+  });
   int selected = -1;
-  for (int k = 0; k < n; ++k) {
+  for (int k = 0; k < n; ++k)
     if (order[k] == selected_) selected = k;
-    sorted.push_back(std::move(rows_[order[k]]));
+  for (int k = 0; k < n; ++k) {
+    // Slot k takes row order[k]; follow the cycle until it closes.
+    int cur = k;
+    while (order[cur] != k) {
+      const int from = order[cur];
+      std::swap(rows_[cur], rows_[from]);
+      order[cur] = cur;
+      cur = from;
+    }
+    order[cur] = cur;
   }
   selected_ = selected;
-  rows_ = std::move(sorted);
   sortedView_ = false;
 }
 

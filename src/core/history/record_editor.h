@@ -16,8 +16,9 @@ inline constexpr int kEditorColumns = 16;  // date, number, 6 balls, special, sp
 struct EditorRow {
   // Date, draw number, the six balls in drawn order and the special ball.
   std::array<std::string, 9> cells;
-  // The row's own Tai numbers T1..T6, empty while its balls are incomplete.
-  std::array<std::string, 6> tai;
+  // The row's own Tai numbers T1..T6 packed into one text (2+2+2+2+2+3
+  // characters), empty while its balls are incomplete.
+  std::string tai;
 };
 
 // A row holding the fields of a DrawLine, taken by position.
@@ -25,6 +26,7 @@ EditorRow rowFromLine(const std::string& line);
 // The Tai numbers of six balls (cells 2..7), or empty texts when one of them
 // is not two characters long.
 std::array<std::string, 6> taiOf(const std::array<std::string, 9>& cells);
+std::string packedTai(const std::array<std::string, 9>& cells);
 // Cells 0..8 joined with ","; `trim` removes blanks around each cell first.
 std::string rowLine(const EditorRow& row, bool trim);
 
