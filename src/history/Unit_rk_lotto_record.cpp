@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDateEdit>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -289,7 +290,10 @@ void TForm_rk_lotto_record::isdChange() {
 }
 
 bool TForm_rk_lotto_record::eventFilter(QObject* watched, QEvent* e) {
-  if (e->type() == QEvent::FocusOut) {
+  // A field is left when the focus moves to another control of this window;
+  // switching to another window or opening a popup is not leaving it.
+  const auto reason = e->type() == QEvent::FocusOut ? static_cast<QFocusEvent*>(e)->reason() : Qt::OtherFocusReason;
+  if (e->type() == QEvent::FocusOut && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
     if (watched == isno) isnoExit();
     for (int i = 1; i <= 7; ++i)
       if (watched == isn[i]) isnExit(i);

@@ -362,6 +362,27 @@ TEST_F(RecordEditorTest, PrintHelpAndDownloadButtons) {
   EXPECT_EQ(downloads, 1);
 }
 
+TEST_F(RecordEditorTest, ClosingReloadsFromTheFileAndDropsUnsavedRows) {
+  start();
+  selectRow(5);
+  click("SpeedButton5");
+  click("SpeedButton7");
+  click("SpeedButton7");  // two draws gone from the grid, never saved
+  // Another writer adds a draw meanwhile; the reload on closing picks it up.
+  const std::string newer = "2026/08/25,115082,01,02,03,04,05,06,07";
+  writeBytes(platform.dir() / "RK8e49.txt", crlf({newer}) + file());
+  dlg->findChild<QPushButton*>("BitBtn1")->click();
+  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_EQ(w.main->findChild<QLabel*>("lb_data1")->text(), "期數:115082");
+  EXPECT_EQ(w.main->table().count, 2164);
+
+  openEditor();
+  EXPECT_EQ(rows(), 2164);
+  EXPECT_EQ(sgl->currentIndex().row(), 0);
+  EXPECT_EQ(field("isno")->text(), "115082");
+  EXPECT_EQ(rowCells(6, 0, 1), QStringList({"2026/08/07", "115077"}));  // deleted, not saved
+}
+
 TEST_F(RecordEditorTest, TheMainWindowsReloadRefillsTheGrid) {
   start();
   click("SpeedButton5");
