@@ -7,6 +7,7 @@
 #include "acquisition/Unit_kdp_data.h"
 #include "history/Unit_RK_main.h"
 #include "history/Unit_rk_help.h"
+#include "history/Unit_rk_lotto_record.h"
 #include "history/Unit_rpt.h"
 #include "pillars/Unit_tovrin.h"
 #include "ui/platform.h"
@@ -59,6 +60,8 @@ void bindAnalysisViews(TForm_rk_main* main) {
 AppWindows createAppWindows() {
   AppWindows w;
   w.main = new TForm_rk_main;
+  w.record = new TForm_rk_lotto_record(w.main);
+  w.main->bindCommand("lotto_record", [r = w.record] { r->open(); });
   w.help = new TForm_rk_help(w.main);
   w.main->setHelpViewer(w.help);
   w.rpt = new Trpt(w.main);

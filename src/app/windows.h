@@ -3,12 +3,14 @@
 // commands of the main window to them.
 class TForm_rk_main;
 class TForm_rk_help;
+class TForm_rk_lotto_record;
 class Trpt;
 class TForm_tovrin;
 class TForm_KDP_data;
 
 struct AppWindows {
   TForm_rk_main* main = nullptr;
+  TForm_rk_lotto_record* record = nullptr;
   TForm_rk_help* help = nullptr;
   Trpt* rpt = nullptr;
   TForm_tovrin* tovrin = nullptr;

@@ -35,6 +35,7 @@ struct CommandDef {
 // are the cycle-statistics openers that have no command of their own.
 const CommandDef kCommands[] = {
     {"lt_record", "開獎紀錄", "F2"},
+    {"lotto_record", "開獎紀錄編輯", ""},
     {"statistics", "統計資料", ""},
     {"Rule_2A", "2A版路", ""},
     {"Rule_3A", "3A版路", ""},
@@ -283,6 +284,19 @@ tovrin::LoadResult TForm_rk_main::FormShow() {
   lb_loadStatus->setText(qs(history_.settings.currentDrawFile) + "  " + qs(tovrin::loadSummary(r)));
   lb_loadStatus->setStyleSheet(r.ok && r.leftOut() == 0 ? QString() : QStringLiteral("color: #b00000;"));
   if (!r.ok) ui::message(this, ui::Icon::Error, qs(r.error));
+  for (const auto& f : reloadListeners_) f();
+  return r;
+}
+
+tovrin::LoadResult TForm_rk_main::reloadDraws() {
+  history_.setDir(ui::workDir());
+  const auto r = history_.Read_lotto_list(ui::ss(ui::today().toString("yyyy/MM/dd")));
+  history_.put_to_ltno();
+  refreshLatestDraw();
+  lb_loadStatus->setText(qs(history_.settings.currentDrawFile) + "  " + qs(tovrin::loadSummary(r)));
+  lb_loadStatus->setStyleSheet(r.ok && r.leftOut() == 0 ? QString() : QStringLiteral("color: #b00000;"));
+  if (!r.ok) ui::message(this, ui::Icon::Error, qs(r.error));
+  for (const auto& f : reloadListeners_) f();
   return r;
 }
 

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMap>
 #include <functional>
+#include <vector>
 
 #include "core/history/draw_table.h"
 
@@ -44,6 +45,11 @@ class TForm_rk_main : public QMainWindow {
   // The show handler: the full reload of the current game's history. Shows
   // what was loaded (and what was left out) in the status line.
   tovrin::LoadResult FormShow();
+  // Reloads the draws after another window wrote the draw file (no column
+  // clearing, no group file): the latest draw and the status line follow.
+  tovrin::LoadResult reloadDraws();
+  // Runs after every reload, full or not (the draw editor refills its grid).
+  void addReloadListener(std::function<void()> f) { reloadListeners_.push_back(std::move(f)); }
   void show_memo(const QString& fileName);
   void show_memo_rpt(const QPlainTextEdit* memo);
   void show_memo_rpt(const QStringList& lines);
@@ -70,6 +76,7 @@ class TForm_rk_main : public QMainWindow {
   QMap<QString, QAction*> commands_;
   QMap<QString, std::function<void()>> handlers_;
   std::function<void(const QPixmap&)> logoListener_;
+  std::vector<std::function<void()>> reloadListeners_;
 
   TForm_rk_help* help_ = nullptr;
   Trpt* rpt_ = nullptr;

@@ -19,7 +19,8 @@ class QWidget;
 namespace ui {
 
 enum class Icon { Information, Warning, Error };
-enum class Buttons { Ok, YesNo };
+// Yes alone: an error the user acknowledges with a single Yes button.
+enum class Buttons { Ok, YesNo, Yes };
 enum class Answer { Ok, Yes, No };
 
 class MessageBox {

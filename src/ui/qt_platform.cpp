@@ -30,6 +30,11 @@ class QtMessageBox final : public MessageBox {
       box.setDefaultButton(QMessageBox::No);
       return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
+    if (buttons == Buttons::Yes) {
+      box.setStandardButtons(QMessageBox::Yes);
+      box.exec();
+      return Answer::Yes;
+    }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return Answer::Ok;

@@ -11,7 +11,7 @@ ui::Answer FakeMessages::show(QWidget*, ui::Icon icon, const QString& text, ui::
     script.pop_front();
     return a;
   }
-  return buttons == ui::Buttons::YesNo ? ui::Answer::Yes : ui::Answer::Ok;
+  return buttons == ui::Buttons::Ok ? ui::Answer::Ok : ui::Answer::Yes;
 }
 
 QStringList FakeMessages::texts() const {
