@@ -20,6 +20,7 @@
 #include "core/text/textfile.h"
 #include "history/Unit_RK_main.h"
 #include "ui/platform.h"
+#include "pillars/tovrin_widgets.h"
 #include "ui/text.h"
 
 using ui::qs;
@@ -58,13 +59,6 @@ namespace {
 
 const QString kSaveFailedData = QStringLiteral("儲存失敗,資料有誤");
 
-QToolButton* makeButton(QWidget* parent, const char* name, const QString& text) {
-  auto* b = new QToolButton(parent);
-  b->setObjectName(name);
-  b->setText(text);
-  b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  return b;
-}
 
 }  // namespace
 
@@ -82,13 +76,13 @@ void TForm_rk_lotto_record::buildUi() {
   auto* outer = new QVBoxLayout(this);
 
   auto* tools = new QHBoxLayout;
-  SpeedButton3 = makeButton(this, "SpeedButton3", QStringLiteral("順球順序排列"));
-  SpeedButton12 = makeButton(this, "SpeedButton12", QStringLiteral("落球大小排列"));
-  SpeedButton11 = makeButton(this, "SpeedButton11", QStringLiteral("期數由小到大"));
-  SpeedButton9 = makeButton(this, "SpeedButton9", QStringLiteral("期數由大到小"));
+  SpeedButton3 = tovrin_ui::speedButton(this, "SpeedButton3", QStringLiteral("順球順序排列"));
+  SpeedButton12 = tovrin_ui::speedButton(this, "SpeedButton12", QStringLiteral("落球大小排列"));
+  SpeedButton11 = tovrin_ui::speedButton(this, "SpeedButton11", QStringLiteral("期數由小到大"));
+  SpeedButton9 = tovrin_ui::speedButton(this, "SpeedButton9", QStringLiteral("期數由大到小"));
   lb_reclen = new QLabel(this);
   lb_reclen->setObjectName("lb_reclen");
-  SpeedButton4 = makeButton(this, "SpeedButton4", QStringLiteral("下載新增開獎資料(獨立IP)"));
+  SpeedButton4 = tovrin_ui::speedButton(this, "SpeedButton4", QStringLiteral("下載新增開獎資料(獨立IP)"));
   // The UDP exchange only logs the replies it gets; it fetches no draws, so
   // the button is not offered.
   SpeedButton4->setVisible(false);
@@ -161,19 +155,19 @@ void TForm_rk_lotto_record::buildUi() {
   for (int i = 1; i <= 7; ++i) connect(isn[i], &QLineEdit::returnPressed, this, [this, i] { isnExit(i); });
 
   auto* edits = new QHBoxLayout;
-  SpeedButton5 = makeButton(this, "SpeedButton5", QStringLiteral("增加"));
-  SpeedButton7 = makeButton(this, "SpeedButton7", QStringLiteral("刪除"));
-  SpeedButton6 = makeButton(this, "SpeedButton6", QStringLiteral("儲存"));
-  SpeedButton8 = makeButton(this, "SpeedButton8", QStringLiteral("儲存"));
+  SpeedButton5 = tovrin_ui::speedButton(this, "SpeedButton5", QStringLiteral("增加"));
+  SpeedButton7 = tovrin_ui::speedButton(this, "SpeedButton7", QStringLiteral("刪除"));
+  SpeedButton6 = tovrin_ui::speedButton(this, "SpeedButton6", QStringLiteral("儲存"));
+  SpeedButton8 = tovrin_ui::speedButton(this, "SpeedButton8", QStringLiteral("儲存"));
   SpeedButton8->setVisible(false);
-  SpeedButton10 = makeButton(this, "SpeedButton10", QStringLiteral("說明"));
+  SpeedButton10 = tovrin_ui::speedButton(this, "SpeedButton10", QStringLiteral("說明"));
   SpeedButton10->setToolTip(QStringLiteral("說明"));
   for (auto* b : {SpeedButton5, SpeedButton7, SpeedButton6, SpeedButton10}) edits->addWidget(b);
   panel->addLayout(edits);
-  SpeedButton1 = makeButton(this, "SpeedButton1", QStringLiteral("下載開獎資料"));
+  SpeedButton1 = tovrin_ui::speedButton(this, "SpeedButton1", QStringLiteral("下載開獎資料"));
   SpeedButton1->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
   SpeedButton1->setEnabled(false);  // until the text download is there
-  SpeedButton13 = makeButton(this, "SpeedButton13", QStringLiteral("列印開獎資料"));
+  SpeedButton13 = tovrin_ui::speedButton(this, "SpeedButton13", QStringLiteral("列印開獎資料"));
   BitBtn1 = new QPushButton(QStringLiteral("關閉"), this);
   BitBtn1->setObjectName("BitBtn1");
   panel->addWidget(SpeedButton1);

@@ -1,11 +1,13 @@
 #pragma once
-// Control factories for the analyzer's pages: every control gets its name
-// and caption in one call.
+// Control factories for the analyzer's pages and the analysis views: every
+// control gets its name and caption in one call.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
 #include <QDate>
 #include <QStringList>
 
@@ -17,6 +19,21 @@ inline QPushButton* button(QWidget* parent, const char* name, const QString& cap
   auto* b = new QPushButton(caption, parent);
   b->setObjectName(name);
   return b;
+}
+
+// A flat tool button showing only its caption.
+inline QToolButton* speedButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(name);
+  b->setText(caption);
+  b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  return b;
+}
+
+inline QRadioButton* radioButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* r = new QRadioButton(caption, parent);
+  r->setObjectName(name);
+  return r;
 }
 
 inline QLabel* label(QWidget* parent, const char* name, const QString& text = QString()) {

@@ -20,6 +20,7 @@
 #include "core/util/format.h"
 #include "history/Unit_RK_main.h"
 #include "ui/platform.h"
+#include "pillars/tovrin_widgets.h"
 #include "ui/text.h"
 #include "views/nogood_widgets.h"
 
@@ -38,11 +39,6 @@ const QStringList& headings() {
 
 constexpr int kDateChoices = 20;
 
-QRadioButton* radio(QWidget* parent, const char* name, const QString& caption) {
-  auto* r = new QRadioButton(caption, parent);
-  r->setObjectName(name);
-  return r;
-}
 
 }  // namespace
 
@@ -56,17 +52,17 @@ TForm_rk_7star2_ng::TForm_rk_7star2_ng(tovrin::DrawHistory& history, TForm_rk_ma
   auto* settingsRow = new QHBoxLayout;
   auto* burstBox = new QGroupBox(QStringLiteral("爆支"), this);
   auto* bh = new QHBoxLayout(burstBox);
-  rb3 = radio(burstBox, "rb3", QStringLiteral("爆二支"));
-  rb4 = radio(burstBox, "rb4", QStringLiteral("爆一支"));
-  rb5 = radio(burstBox, "rb5", QStringLiteral("全過關"));
+  rb3 = tovrin_ui::radioButton(burstBox, "rb3", QStringLiteral("爆二支"));
+  rb4 = tovrin_ui::radioButton(burstBox, "rb4", QStringLiteral("爆一支"));
+  rb5 = tovrin_ui::radioButton(burstBox, "rb5", QStringLiteral("全過關"));
   rb4->setChecked(true);
   for (auto* r : {rb3, rb4, rb5}) bh->addWidget(r);
   settingsRow->addWidget(burstBox);
   auto* passBox = new QGroupBox(QStringLiteral("過關期數"), this);
   auto* ph = new QHBoxLayout(passBox);
-  rb_83 = radio(passBox, "rb_83", QStringLiteral("九期過五期"));
-  rb_84 = radio(passBox, "rb_84", QStringLiteral("九期過六期"));
-  rb_85 = radio(passBox, "rb_85", QStringLiteral("九期過七期"));
+  rb_83 = tovrin_ui::radioButton(passBox, "rb_83", QStringLiteral("九期過五期"));
+  rb_84 = tovrin_ui::radioButton(passBox, "rb_84", QStringLiteral("九期過六期"));
+  rb_85 = tovrin_ui::radioButton(passBox, "rb_85", QStringLiteral("九期過七期"));
   rb_84->setChecked(true);
   for (auto* r : {rb_83, rb_84, rb_85}) ph->addWidget(r);
   settingsRow->addWidget(passBox);

@@ -18,22 +18,17 @@
 #include "core/views/totals.h"
 #include "core/util/format.h"
 #include "ui/platform.h"
+#include "pillars/tovrin_widgets.h"
 #include "ui/text.h"
 #include "views/ball_map.h"
 
+using tovrin_ui::speedButton;
 using ui::qs;
 
 namespace {
 
 constexpr int kTotalColumn = 9;
 
-QToolButton* speedButton(QWidget* parent, const char* name, const QString& text) {
-  auto* b = new QToolButton(parent);
-  b->setObjectName(name);
-  b->setText(text);
-  b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  return b;
-}
 
 void setText(QTableWidget* grid, int row, int col, const QString& text) {
   if (auto* it = grid->item(row, col))

@@ -11,20 +11,15 @@
 #include <QVBoxLayout>
 
 #include "core/views/ball_map.h"
+#include "pillars/tovrin_widgets.h"
 #include "ui/text.h"
 #include "views/ball_map.h"
 
+using tovrin_ui::speedButton;
 using ui::qs;
 
 namespace {
 
-QToolButton* speedButton(QWidget* parent, const char* name, const QString& text) {
-  auto* b = new QToolButton(parent);
-  b->setObjectName(name);
-  b->setText(text);
-  b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  return b;
-}
 
 QLabel* label(QWidget* parent, const QString& name, int minWidth = 0) {
   auto* l = new QLabel(parent);

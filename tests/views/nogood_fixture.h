@@ -10,26 +10,13 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
-#include "app/windows.h"
-#include "history/Unit_RK_main.h"
-#include "support/fake_platform.h"
+#include "support/app_fixture.h"
 #include "ui/text.h"
 
 namespace testing_support {
 
-class ViewTest : public ::testing::Test {
+class ViewTest : public AppTest {
  protected:
-  // Starts the program on the real Big Lotto history, or on the given lines.
-  void start(const std::vector<std::string>& drawLines = {}) {
-    if (drawLines.empty())
-      copyData("RK8e49.txt", platform.dir());
-    else
-      writeBytes(platform.dir() / "RK8e49.txt", crlf(drawLines));
-    w = createAppWindows();
-    w.main->show();
-  }
-  void TearDown() override { delete w.main; }
-
   // Runs a command and returns the window it showed.
   QDialog* run(const QString& command) {
     w.main->command(command)->trigger();
@@ -40,9 +27,7 @@ class ViewTest : public ::testing::Test {
 
   template <class T = QWidget>
   T* find(const QString& name) {
-    auto* c = view->findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name.toStdString();
-    return c;
+    return findIn<T>(view, name);
   }
   QString text(const QString& label) { return find<QLabel>(label)->text(); }
   QStringList memo() { return ui::memoLines(find<QPlainTextEdit>("mm")); }
@@ -58,8 +43,6 @@ class ViewTest : public ::testing::Test {
     return out;
   }
 
-  FakePlatform platform;
-  AppWindows w;
   QDialog* view = nullptr;
 };
 

@@ -13,23 +13,12 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "app/windows.h"
-#include "history/Unit_RK_main.h"
-#include "support/fake_platform.h"
+#include "support/app_fixture.h"
 
 namespace testing_support {
 
-class ViewWindowTest : public ::testing::Test {
+class ViewWindowTest : public AppTest {
  protected:
-  // Starts with the real Big Lotto history, or with these draw lines.
-  void start(const std::vector<std::string>& drawLines = {}) {
-    if (drawLines.empty())
-      copyData("RK8e49.txt", platform.dir());
-    else
-      writeBytes(platform.dir() / "RK8e49.txt", crlf(drawLines));
-    w = createAppWindows();
-    w.main->show();
-  }
   // Runs a command and returns the window it showed.
   QWidget* open(const char* command) {
     const auto before = platform.modal.shown.size();
@@ -39,13 +28,9 @@ class ViewWindowTest : public ::testing::Test {
     EXPECT_TRUE(v && v->isVisible());
     return v;
   }
-  void TearDown() override { delete w.main; }
-
   template <class T = QWidget>
   T* find(const char* name) {
-    auto* c = v->findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name;
-    return c;
+    return findIn<T>(v, name);
   }
   QString text(const char* label) { return find<QLabel>(label)->text(); }
   void set(const char* combo, const QString& value) { find<QComboBox>(combo)->setCurrentText(value); }
@@ -59,8 +44,6 @@ class ViewWindowTest : public ::testing::Test {
   }
   QStringList messages() const { return platform.messages.texts(); }
 
-  FakePlatform platform;
-  AppWindows w;
   QWidget* v = nullptr;
 };
 

@@ -14,27 +14,12 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "app/windows.h"
-#include "history/Unit_RK_main.h"
-#include "support/fake_platform.h"
+#include "support/app_fixture.h"
 
 namespace testing_support {
 
-class ViewsTest : public ::testing::Test {
+class ViewsTest : public AppTest {
  protected:
-  // Starts with the real Big Lotto history, or with these draw lines.
-  void start(const std::vector<std::string>& drawLines = {}) {
-    if (drawLines.empty())
-      copyData("RK8e49.txt", platform.dir());
-    else
-      writeBytes(platform.dir() / "RK8e49.txt", crlf(drawLines));
-    startAsFound();
-  }
-  // Starts with whatever draw files the working directory holds (none: empty).
-  void startAsFound() {
-    w = createAppWindows();
-    w.main->show();
-  }
   // Runs a command and returns the window it showed.
   QDialog* open(const char* command, const char* form) {
     w.main->command(command)->trigger();
@@ -47,13 +32,10 @@ class ViewsTest : public ::testing::Test {
     return d;
   }
   void close() { find<QPushButton>("BitBtn1")->click(); }
-  void TearDown() override { delete w.main; }
 
   template <class T = QWidget>
   T* find(const QString& name) {
-    auto* c = v->findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name.toStdString();
-    return c;
+    return findIn<T>(v, name);
   }
   QString text(const QString& label) { return find<QLabel>(label)->text(); }
   void press(const QString& button) { find<QToolButton>(button)->click(); }
@@ -90,8 +72,6 @@ class ViewsTest : public ::testing::Test {
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(index).center());
   }
 
-  FakePlatform platform;
-  AppWindows w;
   QDialog* v = nullptr;
 };
 
