@@ -4,7 +4,11 @@
 #include <initializer_list>
 #include <memory>
 
+#include "acquisition/Unit_DLTXT_http.h"
+#include "acquisition/Unit_dl_main.h"
 #include "acquisition/Unit_kdp_data.h"
+#include "acquisition/Unit_rk_FtpserverIP.h"
+#include "core/acquisition/data_server.h"
 #include "history/Unit_RK_main.h"
 #include "history/Unit_rk_help.h"
 #include "history/Unit_rk_lotto_record.h"
@@ -64,8 +68,20 @@ AppWindows createAppWindows() {
   w.main->bindCommand("lotto_record", [r = w.record] { r->open(); });
   w.help = new TForm_rk_help(w.main);
   w.main->setHelpViewer(w.help);
+  // DataServerAddress lives in the address window, made after the UDP peer.
+  auto addressWindow = std::make_shared<QPointer<TForm_rk_FtpServerIP>>();
+  auto dataServer = [addressWindow] {
+    return *addressWindow ? (*addressWindow)->address() : std::string(tovrin::kDefaultDataServer);
+  };
+  w.dlMain = new TForm_dl_main(dataServer, w.main);
+  w.record->setUdpStartHook([u = w.dlMain] { u->like_onshow(); });
   w.rpt = new Trpt(w.main);
   w.main->setMemoReport(w.rpt);
+  w.ftpServerIp = new TForm_rk_FtpServerIP(w.main);
+  *addressWindow = w.ftpServerIp;
+  w.main->bindCommand("ftpip", [f = w.ftpServerIp] { ui::execModal(f); });
+  w.dlTxt = new TForm_Download_TxT_from_http(w.main, dataServer, w.main);
+  w.record->setTextDownloadHook([d = w.dlTxt] { ui::execModal(d); });
   w.tovrin = new TForm_tovrin(w.main->history(), w.main);
   w.tovrin->setGameLogo(w.main->currentLogo());
   w.main->setLogoListener([t = w.tovrin](const QPixmap& logo) { t->setGameLogo(logo); });

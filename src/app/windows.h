@@ -7,6 +7,9 @@ class TForm_rk_lotto_record;
 class Trpt;
 class TForm_tovrin;
 class TForm_KDP_data;
+class TForm_dl_main;
+class TForm_rk_FtpServerIP;
+class TForm_Download_TxT_from_http;
 
 struct AppWindows {
   TForm_rk_main* main = nullptr;
@@ -15,6 +18,9 @@ struct AppWindows {
   Trpt* rpt = nullptr;
   TForm_tovrin* tovrin = nullptr;
   TForm_KDP_data* kdpData = nullptr;
+  TForm_dl_main* dlMain = nullptr;
+  TForm_rk_FtpServerIP* ftpServerIp = nullptr;
+  TForm_Download_TxT_from_http* dlTxt = nullptr;
 };
 
 // The main window owns every other window; deleting it deletes them all.

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QDialog;
@@ -102,6 +103,33 @@ class FtpClient {
   virtual void close() = 0;
 };
 
+// A UDP/IPv4 endpoint. Datagrams arrive through the receiver on the thread
+// that made the socket (the window thread), one call per datagram.
+class UdpSocket {
+ public:
+  virtual ~UdpSocket() = default;
+  // Called with each datagram's bytes and its sender's address and port.
+  virtual void onDatagram(std::function<void(const QByteArray& bytes, const QString& address, int port)> f) = 0;
+  // Called when a pending datagram could not be read.
+  virtual void onReceiveError(std::function<void(const QString& error)> f) = 0;
+  // Binds to the platform's local address and port; false when that failed
+  // (errorText says why).
+  virtual bool bind() = 0;
+  // The local port bound to; 0 before a bind succeeded.
+  virtual int localPort() const = 0;
+  // Sends one datagram to a literal IPv4 address (no name lookup); false when
+  // it could not be sent (errorText says why).
+  virtual bool send(const QString& address, int port, const QByteArray& bytes) = 0;
+  virtual QString errorText() const = 0;
+};
+
+// Makes the UDP endpoints; the platform decides where they bind.
+class UdpFactory {
+ public:
+  virtual ~UdpFactory() = default;
+  virtual std::unique_ptr<UdpSocket> create() = 0;
+};
+
 struct Platform {
   MessageBox* messages = nullptr;
   SaveFileDialog* saveDialog = nullptr;
@@ -112,6 +140,7 @@ struct Platform {
   ModalRunner* modal = nullptr;
   HttpClient* http = nullptr;
   FtpClient* ftp = nullptr;
+  UdpFactory* udp = nullptr;
 };
 
 // The platform in use; the desktop implementations until replaced.

@@ -2,6 +2,7 @@
 
 #include "ui/curl_http.h"
 #include "ui/curl_ftp.h"
+#include "ui/qt_udp.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -97,8 +98,12 @@ Platform desktopPlatform() {
   static QtModalRunner modal;
   static CurlHttpClient http;
   static CurlFtpClient ftp;
+  // The data server's peers reach this program on UDP port 6767 of every
+  // IPv4 interface.
+  static QtUdpFactory udp(QHostAddress::AnyIPv4, 6767);
   Platform p{&messages, &save, &clipboard, &print, &clock, &dir, &modal, &http};
   p.ftp = &ftp;
+  p.udp = &udp;
   return p;
 }
 

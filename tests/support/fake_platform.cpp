@@ -90,6 +90,7 @@ FakePlatform::FakePlatform() {
   previous_ = ui::setPlatform(
       ui::Platform{&messages, &saveDialog, &clipboard, &printPreview, &clock, &workDir, &modal, &http});
   ui::platform().ftp = &ftp;
+  ui::platform().udp = &udp;
 }
 
 FakePlatform::~FakePlatform() { ui::setPlatform(previous_); }

@@ -8,6 +8,7 @@
 
 #include "support/temp_dir.h"
 #include "ui/platform.h"
+#include "ui/qt_udp.h"
 
 namespace testing_support {
 
@@ -126,6 +127,8 @@ class FakePlatform {
   ShowOnlyModal modal;
   FakeHttp http;
   FakeFtp ftp;
+  // Real sockets on 127.0.0.1 at a port the system picks (read it back).
+  ui::QtUdpFactory udp{QHostAddress::LocalHost, 0};
 
  private:
   ui::Platform previous_;
