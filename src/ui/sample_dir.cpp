@@ -13,7 +13,11 @@ std::filesystem::path& overridden() {
 
 std::filesystem::path sampleDir() {
   if (!overridden().empty()) return overridden();
-  const std::filesystem::path bin = QCoreApplication::applicationDirPath().toStdString();
+  const QString app = QCoreApplication::applicationDirPath();
+  // Without a known program folder there is no install to look in (a
+  // relative guess would read from wherever the user happens to be).
+  if (app.isEmpty()) return {};
+  const std::filesystem::path bin = app.toStdString();
   return (bin / ".." / "share" / "tovrin").lexically_normal();
 }
 
