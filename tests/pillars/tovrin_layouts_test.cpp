@@ -28,9 +28,10 @@ TEST_F(TovrinTest, NineAndEightBallShapesMatchThePlainScoring) {
     const char* button;
     tovrin::LayoutShape shape;
     std::vector<int> balls;
+    const char* field;  // the chance line's close: lines reported of layouts tried
   } cases[] = {
-      {"Button28", tovrin::LayoutShape::P3x3x3, {3, 7, 11, 18, 24, 30, 33, 41, 45}},
-      {"Button29", tovrin::LayoutShape::P1x1x2x2x2, {3, 7, 11, 18, 24, 30, 41, 45}},
+      {"Button28", tovrin::LayoutShape::P3x3x3, {3, 7, 11, 18, 24, 30, 33, 41, 45}, " ｜ 最佳 30 / 280 種排列"},
+      {"Button29", tovrin::LayoutShape::P1x1x2x2x2, {3, 7, 11, 18, 24, 30, 41, 45}, " ｜ 最佳 30 / 420 種排列"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.button);
@@ -44,6 +45,7 @@ TEST_F(TovrinTest, NineAndEightBallShapesMatchThePlainScoring) {
     const auto oracle = tovrin::analyzeLayouts(c.shape, selected, period.lines, period.caption,
                                                tovrin::RankPriority::FourFirst, tovrin::Scoring::Literal);
     EXPECT_EQ(ui::toStd(memo("Memo2")), oracle.report);
+    EXPECT_TRUE(text("lb_chance2").endsWith(c.field)) << text("lb_chance2").toStdString();
     for (std::size_t p = 0; p < oracle.best.size(); ++p)
       EXPECT_EQ(ui::toStd(memo(QString("Mx%1").arg(p + 1))), oracle.best[p]) << p;
   }
@@ -149,6 +151,7 @@ TEST_F(TovrinTest, TenBallsReportTheirBestTwenty) {
   EXPECT_EQ(r.size(), 13 + 2 * 20);
   EXPECT_EQ(memo("Mx3").size(), 3);
   EXPECT_EQ(text("lb_tot"), "共= 133 碰");
+  EXPECT_TRUE(text("lb_chance2").endsWith(" ｜ 最佳 20 / 2,520 種排列")) << text("lb_chance2").toStdString();
 }
 
 TEST_F(TovrinTest, TwelveChooseEightReportsAndWritesItsFile) {
