@@ -7,10 +7,11 @@ cmake -S "$here" -B "$here/build-release" -DCMAKE_BUILD_TYPE=Release -DTOVRIN_BU
 cmake --build "$here/build-release" --target tovrin -j2
 workdir="${TOVRIN_HOME:-$HOME/Tovrin}"
 mkdir -p "$workdir"
-# First run: bring in the two real histories shipped with the project, so
-# there is something to analyse at once. An existing file is never replaced.
-for f in RK8e49.txt hkmark6.txt; do
-  [ -e "$workdir/$f" ] || cp "$here/tests/data/$f" "$workdir/$f"
+# First run: bring in the two real histories and the help texts shipped
+# with the project, so there is something to analyse and read at once. An
+# existing file is never replaced.
+for f in "$here/tests/data/RK8e49.txt" "$here/tests/data/hkmark6.txt" "$here"/data/help/help_*.txt; do
+  [ -e "$workdir/$(basename "$f")" ] || cp "$f" "$workdir/$(basename "$f")"
 done
 cd "$workdir"
 exec "$here/build-release/src/tovrin"

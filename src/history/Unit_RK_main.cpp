@@ -13,11 +13,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/history/samples.h"
 #include "core/text/textfile.h"
 #include "history/Unit_RK_stk_txtfile.h"
 #include "history/Unit_rk_help.h"
 #include "history/Unit_rpt.h"
 #include "ui/platform.h"
+#include "ui/sample_dir.h"
 #include "ui/text.h"
 #include "ui/widgets.h"
 
@@ -72,6 +74,9 @@ TForm_rk_main::TForm_rk_main(QWidget* parent) : QMainWindow(parent), history_(ui
   setWindowTitle("Tovrin");
   setFont(windowFont());
   resize(1000, 640);
+  // A new working directory first gets the installed samples and help texts;
+  // files the user already has are never replaced.
+  tovrin::installSamples(ui::sampleDir(), history_.dir());
   // FormCreate: every draw and draw-date file exists from here on.
   const auto failed = tovrin::createStartupFiles(history_.dir());
   history_.settings.gameKind = true;

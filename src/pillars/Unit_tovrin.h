@@ -17,6 +17,7 @@
 #include "core/pillars/period.h"
 #include "core/pillars/selection.h"
 #include "core/pillars/statistics.h"
+#include "core/pillars/chance.h"
 #include "core/pillars/layouts.h"
 #include "core/pillars/verification.h"
 
@@ -134,6 +135,9 @@ class TForm_tovrin : public QDialog {
   void runSubSelections(tovrin::SubSelectionKind kind);
   void lockForRun(bool lock, QPushButton* running);
   void writeResultFile(const char* name);
+  // The chance baseline under a report memo (empty text clears it).
+  void showChance(QLabel* label, const std::string& text);
+  int maxBall() const { return history_.settings.maxBall; }
 
   // Period helpers.
   std::vector<std::string> workingPeriod() const;  // lines of Memo1
@@ -249,4 +253,7 @@ class TForm_tovrin : public QDialog {
   QLabel* Label42 = nullptr;
   QCheckBox* cb_detail = nullptr;
   QPlainTextEdit* Memo3 = nullptr;
+  // What pure chance would have hit, under each page's report.
+  QLabel* lb_chance2 = nullptr;
+  QLabel* lb_chance3 = nullptr;
 };

@@ -1,6 +1,7 @@
 // The optimal layout analyses (優柱分析) and the exhaustive sub-selection
 // searches (12取8 and 15取10 超優分析) of the pillar page.
 #include <QApplication>
+#include <algorithm>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -75,9 +76,17 @@ void TForm_tovrin::refuseBallCount(const QString& count, const QString& cb9Value
 }
 
 void TForm_tovrin::scoreLayouts() {
-  const auto a = tovrin::analyzeLayouts(pendingShape_, sel_.selected(), workingPeriod(), periodCaption_,
+  const auto period = workingPeriod();
+  const auto a = tovrin::analyzeLayouts(pendingShape_, sel_.selected(), period, periodCaption_,
                                         static_cast<tovrin::RankPriority>(RG1ItemIndex()));
   ui::setMemoLines(Memo2, a.report);
+  const auto& info = tovrin::shapeInfo(pendingShape_);
+  if (!a.ranked.empty()) {
+    const auto chance = tovrin::chanceBaseline(tovrin::betCounts(info.sizes), static_cast<long long>(period.size()),
+                                               a.ranked.front().hits, maxBall());
+    showChance(lb_chance2, tovrin::chanceText(chance, std::min<int>(info.reported, static_cast<int>(a.ranked.size())),
+                                              static_cast<long long>(a.ranked.size())));
+  }
   loadPillars(a.best);
   PageC->setCurrentIndex(4);
 }
@@ -127,8 +136,10 @@ void TForm_tovrin::runSubSelections(SubSelectionKind kind) {
   // so the shape boxes never disagree with the pillars the memos hold.
   const std::vector<int> shapeBefore(layout_.sizes.begin(), layout_.sizes.begin() + layout_.count);
   setLayoutShape(is12 ? std::vector<int>{2, 2, 2, 2} : std::vector<int>{2, 2, 3, 3});
-  tovrin::SubSelectionRun run(kind, sel_.selected(), workingPeriod(), periodCaption_,
+  const auto period = workingPeriod();
+  tovrin::SubSelectionRun run(kind, sel_.selected(), period, periodCaption_,
                               static_cast<tovrin::RankPriority>(RG1ItemIndex()));
+  showChance(lb_chance2, {});
   if (!is12) lb_percent->show();
   stopButton->show();
   stopButton->setFocus();
@@ -160,6 +171,15 @@ void TForm_tovrin::runSubSelections(SubSelectionKind kind) {
     button->setText(QStringLiteral("排序中"));
     button->repaint();
     ui::setMemoLines(Memo2, run.report(ui::ss(timeText(start)), ui::ss(timeText(ui::now()))));
+    // The winner is the best of every layout of every sub-selection computed.
+    const auto ranked = run.ranked();
+    if (!ranked.empty()) {
+      const auto& info = tovrin::shapeInfo(run.shape());
+      const auto chance = tovrin::chanceBaseline(tovrin::betCounts(info.sizes),
+                                                 static_cast<long long>(period.size()), ranked.front().hits, maxBall());
+      showChance(lb_chance2, tovrin::chanceText(chance, std::min<int>(is12 ? 20 : 5, static_cast<int>(ranked.size())),
+                                                static_cast<long long>(run.done()) * info.layouts));
+    }
     writeResultFile(is12 ? "C12_8.txt" : "C15_10.txt");
     PageC->setCurrentIndex(4);
     button->setText(caption);

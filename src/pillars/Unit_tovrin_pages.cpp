@@ -43,6 +43,16 @@ QWidget* headings(QWidget* parent, const QString& top, const QString& bottom) {
   return w;
 }
 
+// Sits outside the report memo, so the report and the files saved from it
+// stay as they are.
+QLabel* chanceLabel(QWidget* page, const char* name) {
+  auto* l = label(page, name);
+  l->setWordWrap(true);
+  l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  l->setToolTip(QStringLiteral("純憑運氣（隨機）平均會開出的碰數，以及實際開出與它的比值；比值接近 1 表示與運氣無異"));
+  return l;
+}
+
 }  // namespace
 
 QWidget* TForm_tovrin::buildStatisticsPage() {
@@ -237,6 +247,8 @@ QWidget* TForm_tovrin::buildPillarVerifyPage() {
   v->addWidget(label(page, nullptr, QStringLiteral("核對所選的號碼，以立柱方式，在過去所選的區間內開出的情形")));
   Memo2 = memo(page, "Memo2");
   v->addWidget(Memo2, 1);
+  lb_chance2 = chanceLabel(page, "lb_chance2");
+  v->addWidget(lb_chance2);
   v->addLayout(memoButtons(page, Memo2, {"Button20", "Button21", "Button22", "Button23"}));
   Button20 = page->findChild<QPushButton*>("Button20");
   return page;
@@ -256,6 +268,8 @@ QWidget* TForm_tovrin::buildLenponPage() {
   v->addLayout(run);
   Memo3 = memo(page, "Memo3");
   v->addWidget(Memo3, 1);
+  lb_chance3 = chanceLabel(page, "lb_chance3");
+  v->addWidget(lb_chance3);
   v->addLayout(memoButtons(page, Memo3, {"Button10", "Button11", "Button13", "Button15"}));
   connect(Button9, &QPushButton::clicked, this, &TForm_tovrin::Button9Click);
   return page;

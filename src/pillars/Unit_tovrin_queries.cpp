@@ -140,6 +140,9 @@ std::vector<std::string> TForm_tovrin::workingPeriod() const { return ui::memoSt
 void TForm_tovrin::showQuery(const tovrin::QueryResult& r) {
   const QStringList lines = ui::toQt(r.lines);
   for (QPlainTextEdit* m : {Memo1, Memo2, Memo3}) ui::setMemoLines(m, lines);
+  // The reports are gone, and with them what their chance labels spoke of.
+  for (QLabel* l : {lb_chance2, lb_chance3})
+    if (l) l->clear();
   Edit1->setText(qs(r.countText()));
   if (r.newStart) DateTimePicker1->setDate(QDate(r.newStart->y, r.newStart->m, r.newStart->d));
   periodCaption_ = r.caption;

@@ -1,6 +1,7 @@
 // Pages 4 and 5: the pillar verification (彩柱驗證) and the
 // continuous-combination verification (連碰驗證).
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -22,6 +23,13 @@ void TForm_tovrin::Button26Click() {
   const auto report = tovrin::pillarReport({periodCaption_, pillars, bets_, hitTotals_});
   lines.insert(lines.end(), report.begin(), report.end());
   ui::setMemoLines(Memo2, lines);
+  // Chance is measured on the bets actually checked: the pillars as the memos
+  // hold them, which after a manual entry may differ from the size boxes.
+  std::vector<int> sizes;
+  for (const auto& p : pillars) sizes.push_back(static_cast<int>(p.size()));
+  showChance(lb_chance2, tovrin::chanceText(tovrin::chanceBaseline(tovrin::betCounts(sizes),
+                                                                   static_cast<long long>(period.size()),
+                                                                   hitTotals_, maxBall())));
   PageC->setCurrentIndex(4);
 }
 
@@ -55,4 +63,9 @@ void TForm_tovrin::Button9Click() {
   const auto report = tovrin::lenponReport(periodCaption_, selected, v.totals);
   lines.insert(lines.end(), report.begin(), report.end());
   ui::setMemoLines(Memo3, lines);
+  const tovrin::BetCounts bets{tovrin::choose(n, 2), tovrin::choose(n, 3), tovrin::choose(n, 4)};
+  const auto periodDraws = static_cast<long long>(workingPeriod().size());
+  showChance(lb_chance3, tovrin::chanceText(tovrin::chanceBaseline(bets, periodDraws, v.totals, maxBall())));
 }
+
+void TForm_tovrin::showChance(QLabel* label, const std::string& text) { label->setText(ui::qs(text)); }

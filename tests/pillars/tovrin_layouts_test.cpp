@@ -28,9 +28,10 @@ TEST_F(TovrinTest, NineAndEightBallShapesMatchThePlainScoring) {
     const char* button;
     tovrin::LayoutShape shape;
     std::vector<int> balls;
+    const char* field;  // the chance line's close: lines reported of layouts tried
   } cases[] = {
-      {"Button28", tovrin::LayoutShape::P3x3x3, {3, 7, 11, 18, 24, 30, 33, 41, 45}},
-      {"Button29", tovrin::LayoutShape::P1x1x2x2x2, {3, 7, 11, 18, 24, 30, 41, 45}},
+      {"Button28", tovrin::LayoutShape::P3x3x3, {3, 7, 11, 18, 24, 30, 33, 41, 45}, " ｜ 最佳 30 / 280 種排列"},
+      {"Button29", tovrin::LayoutShape::P1x1x2x2x2, {3, 7, 11, 18, 24, 30, 41, 45}, " ｜ 最佳 30 / 420 種排列"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.button);
@@ -44,6 +45,7 @@ TEST_F(TovrinTest, NineAndEightBallShapesMatchThePlainScoring) {
     const auto oracle = tovrin::analyzeLayouts(c.shape, selected, period.lines, period.caption,
                                                tovrin::RankPriority::FourFirst, tovrin::Scoring::Literal);
     EXPECT_EQ(ui::toStd(memo("Memo2")), oracle.report);
+    EXPECT_TRUE(text("lb_chance2").endsWith(c.field)) << text("lb_chance2").toStdString();
     for (std::size_t p = 0; p < oracle.best.size(); ++p)
       EXPECT_EQ(ui::toStd(memo(QString("Mx%1").arg(p + 1))), oracle.best[p]) << p;
   }
@@ -110,6 +112,14 @@ TEST_F(TovrinTest, LayoutAnalysisOfEightBalls) {
   for (int p = 1; p <= 4; ++p) pillars += (p > 1 ? " x (" : "(") + memo(QString("Mx%1").arg(p)).join(',') + ")";
   EXPECT_TRUE(r[13].endsWith("---" + pillars)) << r[13].toStdString();
   EXPECT_EQ(r.size(), 13 + 2 * 20);
+  // The winner against chance over the 1954 draws of 24, 32 and 16 bets:
+  // 1954·24·30/2352 = 598.16, 1954·32·120/110544 = 67.88 and
+  // 1954·16·360/5085024 = 2.21 hits expected, so 628, 93 and 8 hits are
+  // 1.05, 1.37 and 3.61 times chance; the winner was one of 105 layouts.
+  EXPECT_TRUE(r[13].startsWith("四星8碰,三星93碰,二星628碰---")) << r[13].toStdString();
+  EXPECT_EQ(text("lb_chance2"),
+            "隨機期望：二星 598.2 碰，三星 67.9 碰，四星 2.2 碰 ｜ 實際/期望：二星 1.05，三星 1.37，四星 3.61 ｜ 最佳 20 "
+            "/ 105 種排列");
 }
 
 TEST_F(TovrinTest, LayoutAnalysisWithTheWrongCountChangesNothing) {
@@ -141,6 +151,7 @@ TEST_F(TovrinTest, TenBallsReportTheirBestTwenty) {
   EXPECT_EQ(r.size(), 13 + 2 * 20);
   EXPECT_EQ(memo("Mx3").size(), 3);
   EXPECT_EQ(text("lb_tot"), "共= 133 碰");
+  EXPECT_TRUE(text("lb_chance2").endsWith(" ｜ 最佳 20 / 2,520 種排列")) << text("lb_chance2").toStdString();
 }
 
 TEST_F(TovrinTest, TwelveChooseEightReportsAndWritesItsFile) {
@@ -159,6 +170,9 @@ TEST_F(TovrinTest, TwelveChooseEightReportsAndWritesItsFile) {
   EXPECT_FALSE(find<QPushButton>("btn_stop")->isVisible());
   // The file holds the report, in Big5 with CR LF.
   EXPECT_EQ(readBytes(platform.dir() / "C12_8.txt"), bytesOf(r));
+  // The winner was picked from 495 sub-selections of 105 layouts each.
+  EXPECT_TRUE(text("lb_chance2").startsWith("隨機期望：二星 "));
+  EXPECT_TRUE(text("lb_chance2").endsWith(" ｜ 最佳 20 / 51,975 種排列")) << text("lb_chance2").toStdString();
 }
 
 TEST_F(TovrinTest, StoppedTwelveChooseEightReportsNothing) {
@@ -236,6 +250,7 @@ TEST_F(TovrinTest, FifteenChooseTenNeedsFiveDoneToReport) {
   click("Button32");
   EXPECT_TRUE(memo("Memo2").isEmpty());
   EXPECT_FALSE(std::filesystem::exists(platform.dir() / "C15_10.txt"));
+  EXPECT_EQ(text("lb_chance2"), "");
   EXPECT_EQ(find<QPushButton>("Button32")->text(), "15取10超優分析");
 
   t->onSubSelectionDone = [this](int done) {
@@ -245,4 +260,6 @@ TEST_F(TovrinTest, FifteenChooseTenNeedsFiveDoneToReport) {
   const QStringList r = memo("Memo2");
   EXPECT_TRUE(r.contains("※ 以上結果為計算所有組合之 ﹙5 / 3003 ﹚"));
   EXPECT_EQ(readBytes(platform.dir() / "C15_10.txt"), bytesOf(r));
+  // Five sub-selections of 2,520 layouts were compared.
+  EXPECT_TRUE(text("lb_chance2").endsWith(" ｜ 最佳 5 / 12,600 種排列")) << text("lb_chance2").toStdString();
 }

@@ -42,10 +42,17 @@ TEST_F(TovrinTest, ManualVerificationAnnotatesThePeriodAndReports) {
   EXPECT_EQ(lines[8], "03");
   EXPECT_TRUE(lines.contains("成本二星 24 碰"));
   EXPECT_EQ(lines.mid(lines.size() - 3), (QStringList{"二星開出 19 碰", "三星開出 14 碰", "四星開出 4 碰"}));
+  // Chance over 4 draws of 24, 32 and 16 bets: 2880/2352, 15360/110544 and
+  // 23040/5085024 hits, worked out by hand; the report itself is unchanged.
+  EXPECT_EQ(text("lb_chance2"),
+            "隨機期望：二星 1.2 碰，三星 0.1 碰，四星 0.0 碰 ｜ 實際/期望：二星 15.52，三星 100.76，四星 882.82");
 
   // Clearing restores the plain lines; a second run gives the same annotations.
   click("Button27");
   EXPECT_EQ(memo("Memo2"), lines);
+  // 清除 takes the report away, and its chance line with it.
+  click("Button20");
+  EXPECT_EQ(text("lb_chance2"), "");
 }
 
 // The totals once covered only the lines this page's copy still held.
@@ -127,6 +134,13 @@ TEST_F(TovrinTest, LenponTotalsOverTheFourDraws) {
   EXPECT_EQ(lines[0], kFirstLine + ",|,03,07,11,18,24,30,|,15,20,15");
   EXPECT_EQ(lines[3], "0004,2020/01/14,109004,11,18,20,21,41,45,07,|,11,18,__,__,41,45,|,6,4,1");
   EXPECT_EQ(lines.mid(lines.size() - 3), (QStringList{"二星開出 22 碰", "三星開出 24 碰", "四星開出 16 碰"}));
+  // Eight balls form 28, 56 and 70 bets: 3360/2352, 26880/110544 and
+  // 100800/5085024 hits expected over the 4 draws.
+  EXPECT_EQ(text("lb_chance3"),
+            "隨機期望：二星 1.4 碰，三星 0.2 碰，四星 0.0 碰 ｜ 實際/期望：二星 15.40，三星 98.70，四星 807.15");
+  EXPECT_EQ(text("lb_chance2"), "");
+  click("Button10");
+  EXPECT_EQ(text("lb_chance3"), "");
 }
 
 TEST_F(TovrinTest, LenponNeedsTwoTo36Balls) {
