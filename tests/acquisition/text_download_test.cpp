@@ -28,23 +28,6 @@ const std::string kDrawB = "2026/08/21,115081,08,14,23,24,26,47,30";
 const std::string kDrawC = "2026/08/25,115082,03,09,11,20,33,41,05";
 const QString kFailed = "檔案下載失敗,請檢查網路連線是否正常或防火牆(防毒程式)設定";
 
-// A server that accepts connections and never answers.
-struct SilentServer {
-  int fd = -1;
-  int port = 0;
-  SilentServer() {
-    fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(fd, 4) == 0 &&
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) == 0)
-      port = ntohs(a.sin_port);
-  }
-  ~SilentServer() { ::close(fd); }
-};
-
 class TextDownloadTest : public ::testing::Test {
  protected:
   void SetUp() override { ui::platform().http = &curl; }
@@ -173,7 +156,7 @@ TEST_F(TextDownloadTest, FailedDownloadsLeaveTheFileAndCloseWithAReload) {
 }
 
 TEST_F(TextDownloadTest, NoAnswerRefusedOrUnusableAddressFailsTheSameWay) {
-  SilentServer silent;
+  Listener silent;  // accepts nothing, answers nothing
   ASSERT_GT(silent.port, 0);
   const std::string before = crlf({kDrawB, kDrawA});
   writeBytes(platform.dir() / "RK8e49.txt", before);

@@ -31,4 +31,18 @@ void populateHistoryData(const std::filesystem::path& root);
 // A port on 127.0.0.1 where nothing listens (bound once, then closed).
 int closedPort();
 
+// A socket listening on 127.0.0.1 at a port the system picks. Connections
+// wait in its backlog unanswered until a test accepts them (a silent server,
+// or one that answers by hand).
+struct Listener {
+  Listener();
+  ~Listener();
+  Listener(const Listener&) = delete;
+  Listener& operator=(const Listener&) = delete;
+  QString url() const { return QStringLiteral("http://127.0.0.1:%1/HISTORYDATA/RK8e49.txt").arg(port); }
+
+  int fd = -1;
+  int port = 0;
+};
+
 }  // namespace testing_support

@@ -19,24 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A listening socket on 127.0.0.1 with a port the system picks.
-struct Listener {
-  int fd = -1;
-  int port = 0;
-  Listener() {
-    fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(fd, 4) == 0 &&
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) == 0)
-      port = ntohs(a.sin_port);
-  }
-  ~Listener() { ::close(fd); }
-  QString url() const { return QStringLiteral("http://127.0.0.1:%1/HISTORYDATA/RK8e49.txt").arg(port); }
-};
-
 class HttpClientTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
